@@ -12,15 +12,29 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 cmake --build "$build" -j2 --target pindora-asset-generator
 
-frames=$(mktemp -d)
-trap 'rm -rf "$frames"' EXIT
-rm -rf "$images"
-mkdir -p "$images"
-QT_QPA_PLATFORM=offscreen "$build/assets/generator/pindora-asset-generator" "$images" "$frames"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fresh=$work/images frames=$work/frames
+mkdir -p "$fresh" "$frames"
+QT_QPA_PLATFORM=offscreen "$build/assets/generator/pindora-asset-generator" "$fresh" "$frames"
 
 # busy.gif: 8 frames of 50 ms, looping forever; the frames' transparent pixels become the GIF's
 # transparent colour.
-convert -dispose Background -delay 5 -loop 0 "$frames"/busy_*.png "$images/busy.gif"
+convert -dispose Background -delay 5 -loop 0 "$frames"/busy_*.png "$fresh/busy.gif"
 # app/banner.gif: a gentle loop of 16 frames of 100 ms, opaque, without dithering noise.
-convert -delay 10 -loop 0 "$frames"/banner_*.png +dither -colors 256 "$images/app/banner.gif"
-echo "pictures written to $images"
+convert -delay 10 -loop 0 "$frames"/banner_*.png +dither -colors 256 "$fresh/app/banner.gif"
+
+# Replace only the files that changed, so that the build embeds only those again.
+mkdir -p "$images"
+(cd "$images" && find . -type f) | while read -r name; do
+  [ -f "$fresh/$name" ] || rm "$images/$name"
+done
+(cd "$fresh" && find . -type f) | while read -r name; do
+  if ! cmp -s "$fresh/$name" "$images/$name"; then
+    mkdir -p "$(dirname "$images/$name")"
+    cp "$fresh/$name" "$images/$name"
+    echo "updated ${name#./}"
+  fi
+done
+find "$images" -type d -empty -delete
+echo "pictures are up to date in $images"

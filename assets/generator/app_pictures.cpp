@@ -12,16 +12,40 @@
 namespace pindora::art {
 namespace {
 
-QPainterPath outlineOf(const QPainterPath& path, qreal width, Qt::PenCapStyle cap = Qt::RoundCap) {
-    QPainterPathStroker stroker;
-    stroker.setWidth(width);
-    stroker.setCapStyle(cap);
-    stroker.setJoinStyle(Qt::RoundJoin);
-    return stroker.createStroke(path);
+// Glyphs are painted white on a layer of their own, holes cut with DestinationOut: every curve
+// is then rasterised at the final size, crisp at 36 and at 256 pixels alike.
+using GlyphPainter = void (*)(QPainter&);
+
+QPen roundPen(const QColor& colour, qreal width, Qt::PenCapStyle cap = Qt::RoundCap) {
+    return QPen(colour, width, Qt::SolidLine, cap, Qt::RoundJoin);
 }
 
-// The coloured tile with its white glyph, in a 36 x 36 design space.
-void drawIconTile(QPainter& p, const QColor& colour, const QColor& dark, const QPainterPath& glyph) {
+void cutHoles(QPainter& p) { p.setCompositionMode(QPainter::CompositionMode_DestinationOut); }
+
+// The glyph in white on a transparent layer of `size` pixels, drawn in the 36-unit design space.
+QImage glyphLayer(int size, GlyphPainter paintGlyph) {
+    QImage layer = blankCanvas(size, size);
+    QPainter p(&layer);
+    prepare(p);
+    p.scale(size / 36.0, size / 36.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    paintGlyph(p);
+    return layer;
+}
+
+QImage tinted(const QImage& layer, const QColor& colour) {
+    QImage out = layer;
+    QPainter p(&out);
+    p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    p.fillRect(out.rect(), colour);
+    return out;
+}
+
+// The coloured tile with its white glyph, in a 36 x 36 design space scaled to `size` pixels.
+void drawIconTile(QPainter& p, int size, const QColor& colour, const QColor& dark, GlyphPainter paintGlyph) {
+    p.save();
+    p.scale(size / 36.0, size / 36.0);
     const QRectF tile(3, 2.5, 30, 30);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 40));
@@ -33,75 +57,63 @@ void drawIconTile(QPainter& p, const QColor& colour, const QColor& dark, const Q
     shine.addRoundedRect(tile.adjusted(1.5, 1.5, -1.5, -16), 6, 6);
     p.setPen(Qt::NoPen);
     p.fillPath(shine, verticalGradient(shine.boundingRect(), QColor(255, 255, 255, 70), QColor(255, 255, 255, 0)));
-    p.setBrush(QColor(0, 0, 0, 45));
-    p.drawPath(glyph.translated(0, 0.7));
-    p.setBrush(Qt::white);
-    p.drawPath(glyph);
+    p.restore();
+    const QImage glyph = glyphLayer(size, paintGlyph);
+    p.drawImage(QPointF(0, 0.7 * size / 36.0), tinted(glyph, QColor(0, 0, 0, 45)));
+    p.drawImage(QPointF(0, 0), glyph);
 }
 
-QPainterPath homeGlyph() {
-    QPainterPath roof;
-    roof.moveTo(9.5, 18.5);
-    roof.lineTo(18, 10.5);
-    roof.lineTo(26.5, 18.5);
-    QPainterPath body;
-    body.addRect(QRectF(12.5, 17, 11, 9.5));
-    QPainterPath door;
-    door.addRoundedRect(QRectF(16.3, 20.2, 3.4, 6.5), 1, 1);
-    return outlineOf(roof, 2.6).united(body).subtracted(door);
+void homeGlyph(QPainter& p) {
+    p.drawRect(QRectF(12.5, 17, 11, 9.5));
+    p.setPen(roundPen(Qt::white, 2.6));
+    p.drawPolyline(QPolygonF{{9.5, 18.5}, {18, 10.5}, {26.5, 18.5}});
+    cutHoles(p);
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(QRectF(16.3, 20.2, 3.4, 6.5), 1, 1);  // the door
 }
 
-QPainterPath peopleGlyph() {
-    const auto person = [](QPointF head, double scale) {
-        QPainterPath path;
-        path.addEllipse(head, 3.5 * scale, 3.5 * scale);
-        QPainterPath shoulders;
-        shoulders.addRoundedRect(QRectF(head.x() - 6.5 * scale, head.y() + 4.6 * scale, 13 * scale, 11 * scale),
-                                 6 * scale, 6 * scale);
-        return path.united(shoulders);
-    };
-    QPainterPath front = person({15, 13.5}, 1.0);
-    QPainterPath back = person({22.5, 12.0}, 0.85);
-    QPainterPath clip;
-    clip.addRect(QRectF(6, 6, 24, 20.5));
+void drawPerson(QPainter& p, QPointF head, double scale) {
+    p.drawEllipse(head, 3.5 * scale, 3.5 * scale);
+    p.drawRoundedRect(QRectF(head.x() - 6.5 * scale, head.y() + 4.6 * scale, 13 * scale, 11 * scale), 6 * scale,
+                      6 * scale);
+}
+
+void peopleGlyph(QPainter& p) {
+    p.setClipRect(QRectF(6, 6, 24, 20.5));
+    drawPerson(p, {22.5, 12.0}, 0.85);
     // The front person stands clear of the back one by a thin gap.
-    back = back.subtracted(outlineOf(front, 2.4).united(front));
-    return front.united(back).intersected(clip);
+    cutHoles(p);
+    p.setPen(roundPen(Qt::white, 2.4));
+    drawPerson(p, {15, 13.5}, 1.0);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.setPen(Qt::NoPen);
+    drawPerson(p, {15, 13.5}, 1.0);
 }
 
-QPainterPath envelopeGlyph() {
-    QPainterPath body;
-    body.addRoundedRect(QRectF(9, 11.5, 18, 13.5), 1.6, 1.6);
-    QPainterPath flap;
-    flap.moveTo(10, 12.8);
-    flap.lineTo(18, 19.2);
-    flap.lineTo(26, 12.8);
-    return body.subtracted(outlineOf(flap, 1.7));
+void envelopeGlyph(QPainter& p) {
+    p.drawRoundedRect(QRectF(9, 11.5, 18, 13.5), 1.6, 1.6);
+    cutHoles(p);
+    p.setPen(roundPen(Qt::white, 1.7));
+    p.drawPolyline(QPolygonF{{10, 12.8}, {18, 19.2}, {26, 12.8}});  // the flap
 }
 
-QPainterPath bugGlyph() {
-    QPainterPath bug;
-    bug.addEllipse(QRectF(13, 13.2, 10, 13));
-    bug.addEllipse(QRectF(14.8, 9.2, 6.4, 5.4));
-    QPainterPath legs;
+void bugGlyph(QPainter& p) {
+    p.drawEllipse(QRectF(13, 13.2, 10, 13));
+    p.drawEllipse(QRectF(14.8, 9.2, 6.4, 5.4));
+    p.setPen(roundPen(Qt::white, 1.5));
     for (double y : {16.0, 19.5, 23.0}) {
         const double spread = (y - 19.5) * 0.6;
-        legs.moveTo(13.2, y);
-        legs.lineTo(9.6, y + spread);
-        legs.moveTo(22.8, y);
-        legs.lineTo(26.4, y + spread);
+        p.drawLine(QPointF(13.2, y), QPointF(9.6, y + spread));
+        p.drawLine(QPointF(22.8, y), QPointF(26.4, y + spread));
     }
-    legs.moveTo(16.4, 9.8);
-    legs.lineTo(14.6, 7.4);
-    legs.moveTo(19.6, 9.8);
-    legs.lineTo(21.4, 7.4);
-    QPainterPath seam;
-    seam.moveTo(18, 15.5);
-    seam.lineTo(18, 26);
-    return bug.united(outlineOf(legs, 1.5)).subtracted(outlineOf(seam, 1.1, Qt::FlatCap));
+    p.drawLine(QPointF(16.4, 9.8), QPointF(14.6, 7.4));  // feelers
+    p.drawLine(QPointF(19.6, 9.8), QPointF(21.4, 7.4));
+    cutHoles(p);
+    p.setPen(roundPen(Qt::white, 1.1, Qt::FlatCap));
+    p.drawLine(QPointF(18, 15.5), QPointF(18, 26));  // where the wings meet
 }
 
-QPainterPath bookGlyph() {
+void bookGlyph(QPainter& p) {
     QPainterPath book;
     book.moveTo(18, 12.2);
     book.cubicTo(15, 10.4, 11.5, 10.2, 8.5, 11.2);
@@ -111,24 +123,21 @@ QPainterPath bookGlyph() {
     book.lineTo(27.5, 11.2);
     book.cubicTo(24.5, 10.2, 21, 10.4, 18, 12.2);
     book.closeSubpath();
-    QPainterPath lines;
-    lines.moveTo(18, 12.8);
-    lines.lineTo(18, 25.4);
-    for (double y : {15.0, 18.0, 21.0}) {
-        lines.moveTo(11, y - 0.2);
-        lines.lineTo(15.6, y + 0.4);
-        lines.moveTo(20.4, y + 0.4);
-        lines.lineTo(25, y - 0.2);
+    p.drawPath(book);
+    cutHoles(p);
+    p.setPen(roundPen(Qt::white, 1.0, Qt::FlatCap));
+    p.drawLine(QPointF(18, 12.8), QPointF(18, 25.4));  // the spine
+    for (double y : {15.0, 18.0, 21.0}) {              // lines of text on both pages
+        p.drawLine(QPointF(11, y - 0.2), QPointF(15.6, y + 0.4));
+        p.drawLine(QPointF(20.4, y + 0.4), QPointF(25, y - 0.2));
     }
-    return book.subtracted(outlineOf(lines, 1.0, Qt::FlatCap));
 }
 
-QImage navIcon(int size, const QColor& colour, const QColor& dark, const QPainterPath& glyph) {
+QImage navIcon(int size, const QColor& colour, const QColor& dark, GlyphPainter paintGlyph) {
     QImage image = blankCanvas(size, size);
     QPainter p(&image);
     prepare(p);
-    p.scale(size / 36.0, size / 36.0);
-    drawIconTile(p, colour, dark, glyph);
+    drawIconTile(p, size, colour, dark, paintGlyph);
     return image;
 }
 
@@ -142,14 +151,23 @@ QImage programIcon(int size) {
     p.setBrush(verticalGradient(tile, QColor(0x5C, 0xB4, 0xEE), accentDark));
     p.setPen(QPen(accentDark.darker(125), 1.0));
     p.drawRoundedRect(tile, 3.5, 3.5);
-    QPainterPath clip;
-    clip.addRoundedRect(tile.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-    QPainterPath bust;
-    bust.addEllipse(QPointF(8, 6.4), 2.9, 2.9);
-    bust.addEllipse(QRectF(2.8, 10.0, 10.4, 9.0));
+    QImage bust = blankCanvas(size, size);  // the shoulders are cut off by the frame
+    {
+        QPainter b(&bust);
+        prepare(b);
+        b.scale(size / 16.0, size / 16.0);
+        b.setPen(Qt::NoPen);
+        b.setBrush(Qt::white);
+        b.drawEllipse(QPointF(8, 6.4), 2.9, 2.9);
+        b.drawEllipse(QRectF(2.8, 10.0, 10.4, 9.0));
+        b.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        b.setBrush(Qt::black);
+        b.drawRoundedRect(tile.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    }
+    p.resetTransform();
+    p.drawImage(0, 0, bust);
+    p.scale(size / 16.0, size / 16.0);
     p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawPath(bust.intersected(clip));
     p.setBrush(QColor(0xFF, 0x7A, 0x9A));  // a small heart: the avatar one likes
     QPainterPath heart;
     heart.moveTo(12.6, 5.9);
@@ -182,7 +200,7 @@ QImage bannerFrame(int frame) {
     p.drawRect(all.adjusted(0.5, 0.5, -0.5, -0.5));
     p.save();
     p.translate(8, 9.5);
-    drawIconTile(p, red, redDark, bugGlyph());
+    drawIconTile(p, 36, red, redDark, bugGlyph);
     p.restore();
     p.setPen(Qt::NoPen);
     p.setBrush(accentDark);
@@ -204,7 +222,7 @@ QImage bannerFrame(int frame) {
         const double x = -40 + frame * 370.0 / (kBannerFrames / 2 - 1);
         QLinearGradient light(x - 24, 0, x + 24, 12);
         light.setColorAt(0, QColor(255, 255, 255, 0));
-        light.setColorAt(0.5, QColor(255, 255, 255, 95));
+        light.setColorAt(0.5, QColor(255, 255, 255, 150));
         light.setColorAt(1, QColor(255, 255, 255, 0));
         p.fillRect(all.adjusted(1, 1, -1, -1), light);
     }
@@ -214,11 +232,11 @@ QImage bannerFrame(int frame) {
 }  // namespace
 
 void drawAppPictures(const PictureWriter& out) {
-    out.png(navIcon(36, accent, accentDark, homeGlyph()), "app/nav_home.png");
-    out.png(navIcon(36, teal, tealDark, peopleGlyph()), "app/nav_about.png");
-    out.png(navIcon(256, orange, orangeDark, envelopeGlyph()), "app/nav_contact.png");
-    out.png(navIcon(36, red, redDark, bugGlyph()), "app/nav_bug.png");
-    out.png(navIcon(36, purple, purpleDark, bookGlyph()), "app/nav_usage.png");
+    out.png(navIcon(36, accent, accentDark, homeGlyph), "app/nav_home.png");
+    out.png(navIcon(36, teal, tealDark, peopleGlyph), "app/nav_about.png");
+    out.png(navIcon(256, orange, orangeDark, envelopeGlyph), "app/nav_contact.png");
+    out.png(navIcon(36, red, redDark, bugGlyph), "app/nav_bug.png");
+    out.png(navIcon(36, purple, purpleDark, bookGlyph), "app/nav_usage.png");
     out.png(programIcon(16), "app/icon.png");
     out.png(programIcon(256), "app/icon_256.png");
     for (int frame = 0; frame < kBannerFrames; ++frame) out.frame(bannerFrame(frame), "banner", frame);

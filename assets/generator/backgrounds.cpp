@@ -85,10 +85,11 @@ void nightMountains(QPainter& p) {
         p.drawEllipse(at, r, r);
     }
     glow(p, {752, 38}, 46, QColor(0xC8, 0xD8, 0xFF, 90));
+    QPainterPath moon, shade;  // a crescent
+    moon.addEllipse(QPointF(752, 38), 14, 14);
+    shade.addEllipse(QPointF(759, 33), 12, 12);
     p.setBrush(QColor(0xF4, 0xF1, 0xDE));
-    p.drawEllipse(QPointF(752, 38), 14, 14);
-    p.setBrush(QColor(0x2C, 0x3E, 0x70));  // a crescent: the sky covers part of the disc
-    p.drawEllipse(QPointF(759, 33), 12, 12);
+    p.drawPath(moon.subtracted(shade));
     p.setBrush(QColor(0x34, 0x47, 0x7A));
     p.drawPath(ridge(330, 92, {{18, 230, 0.4}, {9, 97, 1.3}, {4, 41, 2.0}}));
     p.setBrush(QColor(0x26, 0x35, 0x5E));

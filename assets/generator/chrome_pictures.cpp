@@ -42,9 +42,14 @@ QImage skinButtonFrame(bool pressed) {
         p.setPen(QPen(QColor(0, 0, 0, 70), 1));
     } else {
         p.setBrush(verticalGradient(box, QColor(255, 255, 255, 90), QColor(255, 255, 255, 45)));
-        p.setPen(QPen(QColor(255, 255, 255, 140), 1));
+        p.setPen(QPen(QColor(0, 0, 0, 40), 1));  // reads on light skins too
     }
     p.drawRoundedRect(box, 4, 4);
+    if (!pressed) {
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(255, 255, 255, 150), 1));
+        p.drawRoundedRect(box.adjusted(1, 1, -1, -1), 3, 3);
+    }
     // The icon covers (7, 4)-(21, 18); a small arrow below-right says that it drops down.
     QPainterPath arrow;
     arrow.moveTo(22.5, 16.0);

@@ -26,11 +26,18 @@ void drawBacking(QPainter& p, int width, Look look, bool danger) {
         p.setBrush(verticalGradient(box, top, bottom));
         p.setPen(QPen(QColor(0x80, 0x10, 0x10, 110), 1));
     } else if (look == Look::hover) {
+        // A faint dark rim outside the white one keeps the backing visible on light skins.
         p.setBrush(verticalGradient(box, QColor(255, 255, 255, 40), QColor(255, 255, 255, 85)));
-        p.setPen(QPen(QColor(255, 255, 255, 110), 1));
+        p.setPen(QPen(QColor(0, 0, 0, 40), 1));
+        p.drawRoundedRect(box, 3.5, 3.5);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(255, 255, 255, 120), 1));
+        p.drawRoundedRect(box.adjusted(1, 1, -1, -1), 2.5, 2.5);
+        p.restore();
+        return;
     } else {
         p.setBrush(QColor(0, 0, 0, 60));
-        p.setPen(QPen(QColor(0, 0, 0, 50), 1));
+        p.setPen(QPen(QColor(255, 255, 255, 45), 1));  // a light rim for dark skins
     }
     p.drawRoundedRect(box, 3.5, 3.5);
     p.restore();
