@@ -1,8 +1,9 @@
 #pragma once
 // The process-wide GDI+ session and the count of drawing objects alive in it.
-// libgdiplus aborts inside fontconfig when the session ends while a font still exists, so
-// ending the session waits until every counted object is gone: endSession with objects
+// Every drawing object must be released before the session ends: endSession with objects
 // alive only marks the end as pending, and the last object's release ends the session.
+// libgdiplus itself is started by the first session and never shut down (its shutdown
+// aborts inside fontconfig once text has been drawn); see session.cpp.
 // Used on the user-interface thread only.
 
 #include <cstdint>
@@ -11,8 +12,8 @@
 
 namespace pindora::gdiplus {
 
-// Starts a session (version 1, no callbacks) and keeps its token. While an end is pending
-// the running session is kept and the pending end cancelled; the result is then Ok.
+// Starts a session; the first one starts libgdiplus (version 1, no callbacks) and returns its
+// status. While an end is pending the running session is kept and the end cancelled.
 Status startSession();
 
 // Ends the session now, or as soon as the last counted object is released.
