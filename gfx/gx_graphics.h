@@ -67,13 +67,13 @@ class GxGraphics : private GxSessionObject {
   GxStatus FillRegion(const GxBrush& brush, gdiplus::GpRegion* region);
   GxStatus DrawImage(const GxImage& image, float x, float y);
   GxStatus DrawImageRect(const GxImage& image, float x, float y, float width, float height);
-  // No image attributes, no abort callback.
+  // No image attributes, no abort callback. srcUnit 2 is pixels (libgdiplus refuses 0, world).
   GxStatus DrawImageRectRect(const GxImage& image, float dstX, float dstY, float dstWidth, float dstHeight,
-                             float srcX, float srcY, float srcWidth, float srcHeight, int srcUnit = 0);
+                             float srcX, float srcY, float srcWidth, float srcHeight, int srcUnit);
   // Three corners of the destination: upper-left, upper-right, lower-left.
   GxStatus DrawImagePoints(const GxImage& image, float x1, float y1, float x2, float y2, float x3, float y3);
   GxStatus DrawImagePointRect(const GxImage& image, float x, float y, float srcX, float srcY, float srcWidth,
-                              float srcHeight, int srcUnit = 0);
+                              float srcHeight, int srcUnit);
   GxStatus SetClipGraphics(const GxGraphics& source, int combineMode = 0);
   GxStatus SetClipRect(float x, float y, float width, float height, int combineMode = 0);
   GxStatus SetClipPath(const GxPath& path, int combineMode = 0);

@@ -34,7 +34,8 @@ class GxGraphicsTest : public test::GxSessionTest {
 
 TEST_F(GxGraphicsTest, RoundRectWithRadiusZeroIsThePlainRectangle) {
   DrawingSurface surface(60, 40);
-  outline(surface, 10, 10, 30, 20, 0);
+  // The corner arcs have size 0, which libgdiplus refuses; the last arc's status comes back.
+  EXPECT_EQ(outline(surface, 10, 10, 30, 20, 0), gdiplus::InvalidParameter);
   EXPECT_TRUE(drawnNear(surface, 10, 20, 0));  // left edge
   EXPECT_TRUE(drawnNear(surface, 25, 10, 0));  // top edge
   EXPECT_TRUE(drawnNear(surface, 40, 20, 0));  // right edge

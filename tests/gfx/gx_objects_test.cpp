@@ -42,6 +42,17 @@ TEST_F(GxObjectsTest, EmptyObjectsPassTheFlatStatusThrough) {
   EXPECT_EQ(family.GetHandle(), nullptr);
 }
 
+TEST_F(GxObjectsTest, NotImplementedComesBackUnchanged) {
+  GxPath path;
+  path.CreatePath();
+  path.AddPathRectangle(0, 0, 5, 5);
+  EXPECT_EQ(path.WindingModeOutline(), gdiplus::NotImplemented);
+  gdiplus::DrawingSurface surface(4, 4);
+  GxFont font;
+  EXPECT_EQ(font.CreateFontFromDC(surface.deviceContext()), gdiplus::NotImplemented);
+  EXPECT_EQ(font.GetHandle(), nullptr);
+}
+
 TEST_F(GxObjectsTest, AttachAndEveryCreateDeleteThePreviousObject) {
   GxBrush brush;
   ASSERT_EQ(brush.CreateSolidFill(0xFF112233), gdiplus::Ok);
