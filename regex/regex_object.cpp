@@ -1,0 +1,90 @@
+#include "regex/regex_object.h"
+
+#include <algorithm>
+
+#include "base/text.h"
+#include "platform/codepage/codepage.h"
+
+namespace pindora {
+
+RegexObject::~RegexObject() = default;
+RegexObject::RegexObject(const RegexObject& other) = default;
+RegexObject& RegexObject::operator=(const RegexObject& other) = default;
+
+bool RegexObject::matchAll(const Text& pattern, const Text& subject, std::optional<bool> caseSensitive,
+                           std::optional<bool> multiline, std::optional<bool> global,
+                           std::optional<bool> quoteMarker) {
+    engine_.reset();
+    matches_.reset();
+    engine_ = std::make_shared<RegExpEngine>();
+    engine_->IgnoreCase(!caseSensitive.value_or(false));
+    engine_->Multiline(multiline.value_or(true));
+    engine_->Global(global.value_or(true));
+    static const Text marker = utf8ToCp936("#引号");
+    engine_->Pattern(cp936ToUtf16(quoteMarker.value_or(false) ? replaceText(pattern, marker, "\"") : pattern));
+    matches_ = engine_->Execute(cp936ToUtf16(subject));
+    subject_ = subject;
+    return matches_ != nullptr;
+}
+
+void RegexObject::noop() {}
+
+Text RegexObject::pattern() const { return engine_ ? utf16ToCp936(engine_->Pattern()) : Text(); }
+
+Text RegexObject::replace(const Text& replacement) const {
+    if (!engine_) return {};
+    auto replaced = engine_->Replace(cp936ToUtf16(subject_), cp936ToUtf16(replacement));
+    return replaced ? utf16ToCp936(*replaced) : Text();
+}
+
+int RegexObject::matchCount() const { return matches_ ? matches_->Count() : 0; }
+
+Text RegexObject::matchText(int n, int* offset) const {
+    auto found = match(n);
+    if (!found) {
+        if (offset) *offset = -1;
+        return {};
+    }
+    Text text = utf16ToCp936(found->Value());
+    if (offset) *offset = byteOffset(text, found->FirstIndex());
+    return text;
+}
+
+Text RegexObject::subMatchText(int n, int k, int* offset) const {
+    auto found = match(n);
+    if (!found) {
+        if (offset) *offset = -1;
+        return {};
+    }
+    Text text = utf16ToCp936(found->SubMatches()->Item(k - 1));
+    if (offset) *offset = byteOffset(text, found->FirstIndex());
+    return text;
+}
+
+int RegexObject::subMatchCount() const {
+    auto first = match(1);
+    return first ? first->SubMatches()->Count() : 0;
+}
+
+std::shared_ptr<const RegExpMatch> RegexObject::match(int n) const {
+    return matches_ ? matches_->Item(n - 1) : nullptr;
+}
+
+// The engine counts characters, the program bytes: the text is searched for in the subject
+// from the 1-based position FirstIndex, which is at or before the match because a character
+// never takes fewer bytes than one. The search starts on the boundary of the character that
+// holds that byte, so that it steps over double-byte characters as they stand in the subject.
+// The engine reads IgnoreCase back as "True" or "False", never "0", so the search respects
+// letter case, as it should: the text is the subject's own. Not found gives -2.
+int RegexObject::byteOffset(const Text& text, int firstIndex) const {
+    const size_t target = std::min<size_t>(firstIndex > 1 ? firstIndex - 1 : 0, subject_.size());
+    size_t at = 0;
+    while (at < target) {
+        size_t length = isLeadByte(static_cast<unsigned char>(subject_[at])) && at + 1 < subject_.size() ? 2 : 1;
+        if (at + length > target) break;
+        at += length;
+    }
+    return findText(subject_, text, static_cast<int>(at) + 1) - 1;
+}
+
+}  // namespace pindora
