@@ -1,7 +1,5 @@
 #include "regex/regex_object.h"
 
-#include <algorithm>
-
 #include "base/text.h"
 #include "platform/codepage/codepage.h"
 
@@ -70,21 +68,16 @@ std::shared_ptr<const RegExpMatch> RegexObject::match(int n) const {
     return matches_ ? matches_->Item(n - 1) : nullptr;
 }
 
-// The engine counts characters, the program bytes: the text is searched for in the subject
-// from the 1-based position FirstIndex, which is at or before the match because a character
-// never takes fewer bytes than one. The search starts on the boundary of the character that
-// holds that byte, so that it steps over double-byte characters as they stand in the subject.
-// The engine reads IgnoreCase back as "True" or "False", never "0", so the search respects
-// letter case, as it should: the text is the subject's own. Not found gives -2.
+// The engine counts characters, the program bytes. The match starts where the subject's first
+// FirstIndex characters end; the text (the match's, or a group's) is searched for from there,
+// stepping over double-byte characters, so a group gives the first occurrence of its text at or
+// after the match's start. The engine reads IgnoreCase back as "True" or "False", never "0",
+// so the search respects letter case, as it should: the text is the subject's own. A text not
+// found gives -2.
 int RegexObject::byteOffset(const Text& text, int firstIndex) const {
-    const size_t target = std::min<size_t>(firstIndex > 1 ? firstIndex - 1 : 0, subject_.size());
-    size_t at = 0;
-    while (at < target) {
-        size_t length = isLeadByte(static_cast<unsigned char>(subject_[at])) && at + 1 < subject_.size() ? 2 : 1;
-        if (at + length > target) break;
-        at += length;
-    }
-    return findText(subject_, text, static_cast<int>(at) + 1) - 1;
+    const std::u16string characters = cp936ToUtf16(subject_);
+    const size_t matchStart = utf16ToCp936(std::u16string_view(characters).substr(0, firstIndex)).size();
+    return findText(subject_, text, static_cast<int>(matchStart) + 1) - 1;
 }
 
 }  // namespace pindora
