@@ -12,8 +12,8 @@ namespace {
 // where the previous match ended). Compiled patterns count their backtracking steps against
 // kMatchLimit for the whole call; a page of ordinary markup needs a few steps per character,
 // so pages of several megabytes stay within it while a runaway search stops in milliseconds.
-// The interpreter, used only when JIT compilation is unavailable, counts per start position
-// and is further held by the depth and heap bounds.
+// The interpreter, used only when JIT compilation is unavailable, counts per start position,
+// so there the bound holds for each start rather than for the whole step.
 constexpr uint32_t kMatchLimit = 10'000'000;
 constexpr uint32_t kDepthLimit = 100'000;
 constexpr uint32_t kHeapLimitKiB = 64 * 1024;
@@ -78,9 +78,8 @@ size_t characterLength(std::u16string_view text, size_t at) {
 std::u16string validSubject(std::u16string_view subject) {
     std::u16string valid(subject);
     for (size_t at = 0; at < valid.size(); at += characterLength(valid, at)) {
-        if (isHighSurrogate(valid[at]) || isLowSurrogate(valid[at])) {
-            if (characterLength(valid, at) == 1) valid[at] = u'\uFFFD';
-        }
+        bool unpaired = (isHighSurrogate(valid[at]) || isLowSurrogate(valid[at])) && characterLength(valid, at) == 1;
+        if (unpaired) valid[at] = u'\uFFFD';
     }
     return valid;
 }

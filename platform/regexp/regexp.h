@@ -4,14 +4,15 @@
 // matches (Value, FirstIndex, SubMatches). Texts are UTF-16 and indices count UTF-16 units.
 //
 // The dialect is the script engine's: "." matches any character but a line break (\n, \r),
-// "[\S\s]" and "[^]" match every character, lazy quantifiers, numbered groups, \uhhhh escapes.
+// "[\S\s]" and "[^]" match every character, lazy quantifiers, numbered groups, \uhhhh escapes;
+// \s, \w and \d are ASCII classes. An unpaired surrogate in a subject is one character U+FFFD.
 // A global search finds all matches left to right without overlaps; after an empty match the
 // search goes on one character further. Objects are shared: a collection and its matches
 // live as long as anyone holds them, whatever becomes of the engine.
 //
-// A hostile subject cannot make a search run away: each search step has a bounded amount of
-// work, and a search that exceeds it ends the collection with the matches found so far
-// (LimitReached() tells so).
+// A hostile subject cannot make a search run away: each search step (from the end of one match
+// to the next) has a bounded amount of work, and a step that exceeds it ends the collection
+// with the matches found before it (LimitReached() tells so).
 
 #include <memory>
 #include <optional>

@@ -63,6 +63,8 @@ TEST(RegExpEngine, Dialect) {
         {"^ at the start only otherwise", u"^b", u"b\nb", false, false, true, {{u"b", 0}}},
         {"$ at the very end otherwise", u"a$", u"a\na\n", false, false, true, {}},
         {"\\u escapes", u"\\u4e2d", u"中", false, false, true, {{u"中", 0}}},
+        {"an unpaired surrogate is one character", u".", std::u16string{u'a', char16_t(0xD800), u'b'}, false, false,
+         true, {{u"a", 0}, {u"\uFFFD", 1}, {u"b", 2}}},
     };
     for (const Case& c : cases) {
         auto matches = execute(c.pattern, c.subject, c.ignoreCase, c.multiline, c.global);
