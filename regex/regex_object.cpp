@@ -44,7 +44,7 @@ Text RegexObject::matchText(int n, int* offset) const {
         return {};
     }
     Text text = utf16ToCp936(found->Value());
-    if (offset) *offset = byteOffset(text, found->FirstIndex());
+    if (offset) *offset = offsetOf(text, found->FirstIndex());
     return text;
 }
 
@@ -55,7 +55,7 @@ Text RegexObject::subMatchText(int n, int k, int* offset) const {
         return {};
     }
     Text text = utf16ToCp936(found->SubMatches()->Item(k - 1));
-    if (offset) *offset = byteOffset(text, found->FirstIndex());
+    if (offset) *offset = offsetOf(text, found->FirstIndex());
     return text;
 }
 
@@ -74,7 +74,7 @@ std::shared_ptr<const RegExpMatch> RegexObject::match(int n) const {
 // after the match's start. The engine reads IgnoreCase back as "True" or "False", never "0",
 // so the search respects letter case, as it should: the text is the subject's own. A text not
 // found gives -2.
-int RegexObject::byteOffset(const Text& text, int firstIndex) const {
+int RegexObject::offsetOf(const Text& text, int firstIndex) const {
     const std::u16string characters = cp936ToUtf16(subject_);
     const size_t matchStart = utf16ToCp936(std::u16string_view(characters).substr(0, firstIndex)).size();
     return findText(subject_, text, static_cast<int>(matchStart) + 1) - 1;

@@ -51,7 +51,7 @@ public:
 
 private:
     std::shared_ptr<const RegExpMatch> match(int n) const;
-    int byteOffset(const Text& text, int firstIndex) const;
+    int offsetOf(const Text& text, int firstIndex) const;
 
     std::shared_ptr<RegExpEngine> engine_;
     std::shared_ptr<const RegExpMatchCollection> matches_;
