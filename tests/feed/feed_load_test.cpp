@@ -8,6 +8,7 @@
 #include "base/text.h"
 #include "tools/demo-forum/demo_forum.h"
 #include "feed/avatar_loader.h"
+#include "feed/categories.h"
 #include "feed/feed_state.h"
 #include "tests/feed/feed_fixture.h"
 #include "tests/feed/page_server.h"
