@@ -71,7 +71,7 @@ struct DemoForum::Impl {
         class Stream : public httplib::Stream {
         public:
             Stream(Server& server, int socket, ConnectionControl& control)
-                : server_(server), socket_(socket), control_(control) {}
+                : server_(server), socket_(socket), control_(control), connectionId_(++server.owner_.connections) {}
             bool is_readable() const override { return readAt_ < request_.size(); }
             bool is_writable() const override { return waitFor(socket_, POLLOUT, 5000); }
             // httplib reads the request from the copy that readRequest() took off the socket.
@@ -126,7 +126,7 @@ struct DemoForum::Impl {
                     if (n <= 0) return false;
                     request_.append(buffer, static_cast<std::size_t>(n));
                 }
-                server_.owner_.log(request_.substr(0, total));
+                server_.owner_.log(request_.substr(0, total), connectionId_);
                 return true;
             }
 
@@ -136,6 +136,7 @@ struct DemoForum::Impl {
             ConnectionControl& control_;
             std::string request_;
             std::size_t readAt_ = 0;
+            int connectionId_;
         };
 
         bool process_and_close_socket(socket_t socket) override {
@@ -172,8 +173,9 @@ struct DemoForum::Impl {
 
     explicit Impl(DemoForumOptions o) : options(std::move(o)), server(*this) {}
 
-    void log(const std::string& bytes) {
+    void log(const std::string& bytes, int connectionId) {
         LoggedRequest entry;
+        entry.connection = connectionId;
         auto headEnd = bytes.find("\r\n\r\n");
         std::string head = bytes.substr(0, headEnd);
         entry.body = headEnd == std::string::npos ? std::string() : bytes.substr(headEnd + 4);
@@ -328,6 +330,7 @@ struct DemoForum::Impl {
     Server server;
     std::thread thread;
     std::atomic<int> latencyMs{0};
+    std::atomic<int> connections{0};
     int port = -1;
     mutable std::mutex logMutex;
     std::vector<LoggedRequest> logged;

@@ -72,6 +72,8 @@ struct LoggedRequest {
     std::string body;
     std::string method;
     std::string target;                    // path and query as received
+    int connection = 0;                    // 1, 2, ... per accepted connection: requests with
+                                           // the same number came over one kept-alive connection
 };
 
 struct DemoForumOptions {
