@@ -35,6 +35,10 @@ struct WindowBinding {
   QSize lastSize;
 
   std::uintptr_t iconId = 0;
+
+  // The capture was taken before the window was on the screen: the window system grabs the
+  // pointer only for a window it shows, so the grab is made again at the first paint.
+  bool grabAgainWhenShown = false;
 };
 
 // The binding of a live window, or nullptr.

@@ -166,6 +166,8 @@ void setCapture(WindowHandle window) {
   if (!widget) return;
   if (widget->isVisible()) {
     widget->grabMouse();
+    QWindow* native = nativeWindowOf(window);
+    if (WindowBinding* binding = findBinding(window)) binding->grabAgainWhenShown = !native || !native->isExposed();
   } else {
     releaseCapture();
     pendingCapture = window;

@@ -74,6 +74,10 @@ void drawLayeredPicture(WindowBinding& binding) {
 
 bool onPaint(WindowBinding& binding, QPaintEvent* event) {
   WindowHandle window = binding.handle;
+  if (binding.grabAgainWhenShown) {
+    binding.grabAgainWhenShown = false;
+    if (QWidget::mouseGrabber() == binding.widget) binding.widget->grabMouse();
+  }
   binding.pending -= event->region();
   binding.inPaint = true;
   binding.paintRect = event->rect();
@@ -148,6 +152,7 @@ class WindowEventFilter : public QObject {
         if (pendingCapture == binding->handle) {
           pendingCapture = 0;
           widget->grabMouse();
+          binding->grabAgainWhenShown = true;
         }
         return false;
       case QEvent::Close:
