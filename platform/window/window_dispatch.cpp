@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QThread>
 #include <QVariant>
 #include <memory>
 #include <unordered_map>
@@ -300,7 +301,9 @@ MessageResult sendMessage(WindowHandle window, Message message, WParam wParam, L
 }
 
 bool postMessage(WindowHandle window, Message message, WParam wParam, LParam lParam) {
-  if (!isWindow(window)) return false;
+  // From another thread the window is looked up only when the message is sent.
+  bool windowThread = QThread::currentThread() == QCoreApplication::instance()->thread();
+  if (windowThread && !isWindow(window)) return false;
   QMetaObject::invokeMethod(
       QCoreApplication::instance(), [=] { sendMessage(window, message, wParam, lParam); }, Qt::QueuedConnection);
   return true;

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <memory>
+#include <thread>
 
 #include "platform/window/qt_window.h"
 #include "tests/window/recorder.h"
@@ -218,6 +219,27 @@ TEST(MessageLoop, RunsPostedMessagesUntilAQuitAndNestedLoopsQuitInnermostFirst) 
   EXPECT_EQ(outer, 9);
   std::vector<std::string> expected = {"message 1", "message 2", "inner ended 5"};
   EXPECT_EQ(events, expected);
+}
+
+TEST(MessageLoop, AMessagePostedFromAnotherThreadIsHandledOnTheWindowThread) {
+  QWidget widget;
+  WindowHandle window = handleOf(&widget);
+  std::thread::id handledOn;
+  subclassWindow(window, [&](WindowHandle, Message message, WParam wParam, LParam) -> MessageResult {
+    if (message == Message::User && wParam == 7) {
+      handledOn = std::this_thread::get_id();
+      postQuit(0);
+    }
+    return 0;
+  });
+  QTimer guard;  // ends the loop should the message never come
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] { postQuit(1); });
+  guard.start(5000);
+  std::thread worker([window] { postMessage(window, Message::User, 7); });
+  EXPECT_EQ(runMessageLoop(), 0);
+  worker.join();
+  EXPECT_EQ(handledOn, std::this_thread::get_id());
 }
 
 }  // namespace
