@@ -33,7 +33,7 @@ struct ControlRegistry {
     std::mutex mutex;
     std::uint32_t window = 0;  // the main window's number, 0 when there is none
     std::uint32_t lastWindow = 0;
-    QWidget* windowWidget = nullptr;  // window thread only
+    QPointer<QWidget> windowWidget;  // window thread only; the window layer may delete it
     QObject* dispatcher = nullptr;    // lives on the window thread while the window exists
     std::vector<ControlRecord> controls;
 

@@ -10,6 +10,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -17,7 +19,21 @@
 
 namespace pindora {
 
-enum class ControlKind { PictureBox, RadioButton, GroupBox };
+enum class ControlKind {
+    PictureBox,
+    RadioButton,
+    GroupBox,
+    TabControl,        // pages named by pageTexts; their tabs are not shown
+    PushButton,
+    Label,
+    TransparentLabel,  // no background of its own, drawn like a link
+    EditBox,           // several lines, read only
+    Menu,              // a context menu; its items are MenuItem controls with it as parent
+    MenuItem,
+    FileDialog,        // no widget: shown by showSaveDialog
+    Timer,             // no widget and no events
+    WebView,           // no visible content: fetches the address it is pointed at
+};
 
 // One control of a form. Positions are relative to the parent; an empty parent is the window.
 // Radio buttons with the same parent form one group.
@@ -32,6 +48,10 @@ struct ControlDescription {
     Text text;
     Text tag;
     bool checked = false;
+    int page = 0;                 // for a child of a tab control: its page, from 1
+    std::vector<Text> pageTexts;  // for a tab control: one per page
+    bool handCursor = false;
+    Bytes picture;                // for a picture box: the picture it shows at first
 };
 
 struct FormDescription {
@@ -40,6 +60,8 @@ struct FormDescription {
     int y = 0;
     int width = 0;
     int height = 0;
+    bool frameless = false;  // no frame or title bar from the window system
+    Bytes icon;              // the window's icon (image file bytes), or none
     std::vector<ControlDescription> controls;  // parents before their children
 };
 
@@ -53,7 +75,7 @@ struct ControlRef {
 // Window thread only. Creates the main window (hidden) and its controls, replacing an earlier one;
 // returns the window's reference.
 ControlRef createMainWindow(const FormDescription& description);
-// Window thread only. Shows the main window.
+// Window thread only. Delivers the window's Created event (the first time only), then shows it.
 void showMainWindow();
 // Window thread only. Destroys the main window; its controls are forgotten, and later calls on
 // their references do nothing and read empty values.
@@ -77,5 +99,54 @@ void setPicture(ControlRef pictureBox, Bytes imageBytes);
 void startThread(std::function<void()> work);
 // Joins every thread started by startThread (the exit routine's last step). Not from such a thread.
 void waitForThreads();
+
+// Events, window thread only. A handler receives the control the event happened on. Created is
+// the window's (control 0); Click comes from radio buttons, push buttons and menu items;
+// LeftPress and RightPress from picture boxes and labels.
+enum class FormEvent { Created, Click, LeftPress, RightPress };
+using FormEventHandler = std::function<void(ControlRef source)>;
+void setEventHandler(ControlRef control, FormEvent event, FormEventHandler handler);
+// From now on `from`'s events of that kind run the handler `to` has when they happen (with
+// `from` as their source); `from`'s own handler for them is no longer called.
+void routeEvents(ControlRef from, ControlRef to, FormEvent event);
+// Runs the handler the control's event reaches, as a real event would; false when none does.
+bool deliverEvent(ControlRef control, FormEvent event);
+
+// Tab controls: the page shown, counted from 0; an index outside the pages is ignored.
+// Window thread only.
+int currentTabPage(ControlRef tabControl);
+void setCurrentTabPage(ControlRef tabControl, int index);
+
+// Opens the menu at the mouse position and returns at once; a chosen item delivers its Click.
+void popupMenu(ControlRef menu);
+
+// The save dialog. `filter` holds pairs of description and pattern separated by '|'
+// ("JPG图片|*.jpg"); `defaultExtension` (".jpg") is added to a name typed without one.
+// Returns the chosen file-system path (UTF-8), nothing when the user cancels. Window thread.
+struct SaveDialogOptions {
+    Text title;
+    Text fileName;
+    std::string initialDirectory;  // UTF-8 path
+    Text filter;
+    Text defaultExtension;
+    bool overwritePrompt = false;
+};
+std::optional<std::string> showSaveDialog(ControlRef fileDialog, const SaveDialogOptions& options);
+
+// Writes the bytes to the file, replacing it whole: they go to a temporary file beside it that
+// is then renamed, so a write that fails leaves an existing file as it was. False on failure.
+bool writeFileBytes(const std::string& path, const Bytes& bytes);
+
+// Points the web view at an http address: it is fetched on a worker thread through the
+// process-wide cookie store, and nothing is shown. Destroying the window aborts the fetch.
+void navigateWebView(ControlRef webView, const Text& address);
+
+// The look of standard controls: style 1 gives them the toolkit's themed look.
+void enableThemedControls(int style);
+
+// The exit routine: called once, after the main loop has ended.
+void setExitRoutine(std::function<void()> routine);
+// Runs the main loop until the program ends, then calls the exit routine. Returns 0.
+int runMainLoop();
 
 }  // namespace pindora

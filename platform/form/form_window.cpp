@@ -5,8 +5,11 @@
 #include <map>
 
 #include "platform/form/control_registry.h"
+#include "platform/form/control_widgets.h"
+#include "platform/form/form_events.h"
 #include "platform/form/form_qt.h"
 #include "platform/form/picture_box.h"
+#include "platform/form/web_view.h"
 
 namespace pindora {
 namespace {
@@ -22,8 +25,9 @@ QWidget* createWidget(const ControlDescription& description, QWidget* parent) {
         }
         case ControlKind::GroupBox:
             return new QGroupBox(toQString(description.text), parent);
+        default:
+            return createOtherWidget(description, parent);
     }
-    return nullptr;
 }
 
 // Keeps the runtime's checked state in step with clicks on the window thread.
@@ -41,17 +45,38 @@ ControlRef createMainWindow(const FormDescription& description) {
     destroyMainWindow();
     auto* window = new QWidget;
     window->setWindowTitle(toQString(description.title));
+    if (description.frameless) window->setWindowFlag(Qt::FramelessWindowHint);
+    if (!description.icon.empty()) window->setWindowIcon(iconFromBytes(description.icon));
     window->setGeometry(description.x, description.y, description.width, description.height);
 
+    ControlRegistry& registry = controlRegistry();
+    std::uint32_t windowNumber = 0;
+    {
+        std::lock_guard lock(registry.mutex);
+        windowNumber = registry.lastWindow + 1;  // only the window thread makes windows
+    }
     std::map<Text, QWidget*> byName;
     std::map<Text, std::uint32_t> idByName;
     std::vector<ControlRecord> records;
     for (const ControlDescription& control : description.controls) {
         const auto parentEntry = byName.find(control.parentName);
-        QWidget* parent = parentEntry != byName.end() ? parentEntry->second : window;
-        QWidget* widget = createWidget(control, parent);
-        widget->setGeometry(control.x, control.y, control.width, control.height);
-        byName[control.formName] = widget;
+        QWidget* parent = parentEntry != byName.end() ? childParent(parentEntry->second, control) : window;
+        const ControlRef ref{windowNumber, static_cast<std::uint32_t>(records.size() + 1)};
+        QWidget* widget = nullptr;
+        if (control.kind == ControlKind::MenuItem) {
+            addMenuItem(parent, control, ref);
+        } else if (control.kind != ControlKind::FileDialog && control.kind != ControlKind::Timer) {
+            widget = createWidget(control, parent);
+            if (control.kind != ControlKind::Menu) {
+                widget->setGeometry(control.x, control.y, control.width, control.height);
+            }
+            if (control.handCursor) widget->setCursor(Qt::PointingHandCursor);
+            if (control.kind == ControlKind::PictureBox && !control.picture.empty()) {
+                static_cast<PictureBox*>(widget)->showImage(control.picture);
+            }
+            connectControlEvents(widget, control.kind, ref);
+            byName[control.formName] = widget;
+        }
         ControlRecord record;
         record.id = static_cast<std::uint32_t>(records.size() + 1);
         idByName[control.formName] = record.id;
@@ -61,11 +86,11 @@ ControlRef createMainWindow(const FormDescription& description) {
         const auto parentId = idByName.find(control.parentName);
         record.group = parentId != idByName.end() ? parentId->second : 0;
         record.checked = control.kind == ControlKind::RadioButton && control.checked;
+        record.picture = control.picture;
         record.widget = widget;
         records.push_back(std::move(record));
     }
 
-    ControlRegistry& registry = controlRegistry();
     ControlRef windowRef;
     {
         std::lock_guard lock(registry.mutex);
@@ -84,7 +109,13 @@ ControlRef createMainWindow(const FormDescription& description) {
 }
 
 void showMainWindow() {
-    if (QWidget* window = mainWindowWidget()) window->show();
+    QWidget* window = mainWindowWidget();
+    if (window == nullptr) return;
+    if (!window->property("pindoraCreatedSent").toBool()) {
+        window->setProperty("pindoraCreatedSent", true);
+        deliverEvent({controlRegistry().window, 0}, FormEvent::Created);
+    }
+    if (QWidget* still = mainWindowWidget()) still->show();
 }
 
 void destroyMainWindow() {
@@ -100,6 +131,7 @@ void destroyMainWindow() {
         registry.window = 0;
         registry.controls.clear();
     }
+    cancelWebViewFetches();
     delete dispatcher;  // drops the updates still queued for the old controls
     delete window;
 }

@@ -1,0 +1,72 @@
+// The save dialog and writing a file whole.
+
+#include <QFileDialog>
+#include <QStringList>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "base/text.h"
+#include "platform/form/control_registry.h"
+#include "platform/form/form_qt.h"
+
+namespace pindora {
+namespace {
+
+// "JPG图片|*.jpg|All|*.*" -> {"JPG图片 (*.jpg)", "All (*.*)"}; patterns may be joined by ';'.
+QStringList nameFilters(std::string_view filter) {
+    const std::vector<Text> parts = splitText(filter, "|");
+    QStringList filters;
+    for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
+        const QString patterns = toQString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters << QStringLiteral("%1 (%2)").arg(toQString(parts[i]), patterns);
+    }
+    return filters;
+}
+
+}  // namespace
+
+std::optional<std::string> showSaveDialog(ControlRef, const SaveDialogOptions& options) {
+    // The toolkit's own dialog rather than the desktop's: it behaves the same everywhere and
+    // can be driven by keyboard alone (type the path, Enter).
+    QFileDialog dialog(mainWindowWidget(), toQString(options.title),
+                       QString::fromStdString(options.initialDirectory));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.overwritePrompt);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    const QStringList filters = nameFilters(options.filter);
+    if (!filters.isEmpty()) dialog.setNameFilters(filters);
+    QString suffix = toQString(options.defaultExtension);
+    if (suffix.startsWith(QLatin1Char('.'))) suffix.remove(0, 1);
+    dialog.setDefaultSuffix(suffix);
+    if (!options.fileName.empty()) dialog.selectFile(toQString(options.fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+bool writeFileBytes(const std::string& path, const Bytes& bytes) {
+    // Written beside the file first and renamed over it only when every byte is on disk.
+    std::string temporary = path + ".XXXXXX";
+    const int descriptor = mkstemp(temporary.data());
+    if (descriptor < 0) return false;
+    bool written = true;
+    std::size_t done = 0;
+    while (written && done < bytes.size()) {
+        const ssize_t count = ::write(descriptor, bytes.data() + done, bytes.size() - done);
+        if (count < 0 && errno == EINTR) continue;
+        written = count > 0;
+        if (written) done += static_cast<std::size_t>(count);
+    }
+    written = written && fchmod(descriptor, 0644) == 0 && fsync(descriptor) == 0;
+    written = ::close(descriptor) == 0 && written;
+    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace pindora
