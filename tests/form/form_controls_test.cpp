@@ -4,15 +4,18 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sys/resource.h>
 
 #include "platform/codepage/codepage.h"
@@ -184,29 +187,43 @@ TEST_F(FormControlsTest, MenuPopsUpAtTheMouse) {
     menu->hide();
 }
 
-// Answers the next save dialog the way a user would: checks what it shows, then types a name
-// (an empty name cancels). Gives up after a few seconds, so a dialog that never shows cannot
-// hang the test.
+// Answers the next save dialog the way a user would: notes what it shows, then types a name
+// (an empty name cancels). The dialog fills its view in the background and may not take the
+// answer at once, so it is answered again until it closes; after five seconds it is cancelled,
+// so a dialog that keeps refusing cannot hang the test.
 void answerSaveDialog(const QString& typedName, QString* directoryShown, QStringList* filtersShown) {
     auto* poll = new QTimer;
-    auto* clock = new QElapsedTimer;
+    auto clock = std::make_shared<QElapsedTimer>();
+    auto answering = std::make_shared<QPointer<QFileDialog>>();
+    auto found = std::make_shared<bool>(false);
     clock->start();
     QObject::connect(poll, &QTimer::timeout, [=] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr && clock->elapsed() < 5000) return;
-        poll->deleteLater();
-        delete clock;
-        if (dialog == nullptr) return;
+        if (!*found) {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (auto* candidate = qobject_cast<QFileDialog*>(top); candidate != nullptr && candidate->isVisible()) {
+                    *answering = candidate;
+                }
+            }
+            if (answering->isNull() && clock->elapsed() > 5000) poll->deleteLater();
+            if (answering->isNull()) return;
+            *found = true;
+        }
+        QFileDialog* dialog = answering->data();
+        if (dialog == nullptr || !dialog->isVisible()) {
+            poll->deleteLater();
+            return;
+        }
         *directoryShown = dialog->directory().absolutePath();
         *filtersShown = dialog->nameFilters();
-        if (typedName.isEmpty()) {
+        if (typedName.isEmpty() || clock->elapsed() > 5000) {
             dialog->reject();
         } else {
-            dialog->selectFile(typedName);
+            // Typed into the name field, as a user would.
+            if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->setText(typedName);
             static_cast<QDialog*>(dialog)->accept();
         }
     });
-    poll->start(20);
+    poll->start(50);
 }
 
 TEST_F(FormControlsTest, SaveDialogStartsInTheFolderAndAddsTheExtension) {
