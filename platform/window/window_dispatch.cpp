@@ -55,18 +55,6 @@ void notify(WindowBinding& binding, Message message, WParam wParam = 0, LParam l
   if (binding.procedure) runProcedure(binding.handle, message, wParam, lParam, true);
 }
 
-void notifySize(WindowBinding& binding) {
-  QWidget* widget = binding.widget;
-  SizeKind kind = widget->isMinimized()   ? SizeKind::Minimised
-                  : widget->isMaximized() ? SizeKind::Maximised
-                                          : SizeKind::Restored;
-  QSize size = widget->size();
-  if (static_cast<int>(kind) == binding.lastSizeKind && size == binding.lastSize) return;
-  binding.lastSizeKind = static_cast<int>(kind);
-  binding.lastSize = size;
-  notify(binding, Message::Size, static_cast<WParam>(kind), packPosition(size.width(), size.height()));
-}
-
 void drawLayeredPicture(WindowBinding& binding) {
   QPainter painter(binding.widget);
   painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -143,9 +131,16 @@ class WindowEventFilter : public QObject {
           notify(*binding, Message::MouseLeave);
         }
         return false;
-      case QEvent::Resize:
       case QEvent::WindowStateChange:
-        if (widget->isWindow()) notifySize(*binding);
+        if (widget->isMaximized()) {
+          binding->maximised = true;
+        } else if (!widget->isMinimized()) {
+          binding->maximised = false;
+        }
+        if (widget->isWindow()) sendSizeNotice(*binding);
+        return false;
+      case QEvent::Resize:
+        if (widget->isWindow()) sendSizeNotice(*binding);
         return false;
       case QEvent::EnabledChange: notify(*binding, Message::Enable, widget->isEnabled() ? 1 : 0); return false;
       case QEvent::WindowDeactivate: notify(*binding, Message::KillFocus); return false;
@@ -187,6 +182,19 @@ void onWidgetGone(WindowHandle window) {
 }  // namespace
 
 WindowHandle pendingCapture = 0;
+
+void sendSizeNotice(WindowBinding& binding) {
+  QWidget* widget = binding.widget;
+  if (!widget) return;
+  SizeKind kind = widget->isMinimized() ? SizeKind::Minimised
+                  : binding.maximised   ? SizeKind::Maximised
+                                        : SizeKind::Restored;
+  QSize size = widget->size();
+  if (static_cast<int>(kind) == binding.lastSizeKind && size == binding.lastSize) return;
+  binding.lastSizeKind = static_cast<int>(kind);
+  binding.lastSize = size;
+  notify(binding, Message::Size, static_cast<WParam>(kind), packPosition(size.width(), size.height()));
+}
 
 WindowBinding* findBinding(WindowHandle window) {
   auto found = bindings.find(window);
