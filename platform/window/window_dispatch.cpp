@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QThread>
 #include <QVariant>
 #include <memory>
 #include <unordered_map>
@@ -54,18 +55,6 @@ void notify(WindowBinding& binding, Message message, WParam wParam = 0, LParam l
   if (binding.procedure) runProcedure(binding.handle, message, wParam, lParam, true);
 }
 
-void notifySize(WindowBinding& binding) {
-  QWidget* widget = binding.widget;
-  SizeKind kind = widget->isMinimized()   ? SizeKind::Minimised
-                  : widget->isMaximized() ? SizeKind::Maximised
-                                          : SizeKind::Restored;
-  QSize size = widget->size();
-  if (static_cast<int>(kind) == binding.lastSizeKind && size == binding.lastSize) return;
-  binding.lastSizeKind = static_cast<int>(kind);
-  binding.lastSize = size;
-  notify(binding, Message::Size, static_cast<WParam>(kind), packPosition(size.width(), size.height()));
-}
-
 void drawLayeredPicture(WindowBinding& binding) {
   QPainter painter(binding.widget);
   painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -74,6 +63,10 @@ void drawLayeredPicture(WindowBinding& binding) {
 
 bool onPaint(WindowBinding& binding, QPaintEvent* event) {
   WindowHandle window = binding.handle;
+  if (binding.grabAgainWhenShown) {
+    binding.grabAgainWhenShown = false;
+    if (QWidget::mouseGrabber() == binding.widget) binding.widget->grabMouse();
+  }
   binding.pending -= event->region();
   binding.inPaint = true;
   binding.paintRect = event->rect();
@@ -138,9 +131,16 @@ class WindowEventFilter : public QObject {
           notify(*binding, Message::MouseLeave);
         }
         return false;
-      case QEvent::Resize:
       case QEvent::WindowStateChange:
-        if (widget->isWindow()) notifySize(*binding);
+        if (widget->isMaximized()) {
+          binding->maximised = true;
+        } else if (!widget->isMinimized()) {
+          binding->maximised = false;
+        }
+        if (widget->isWindow()) sendSizeNotice(*binding);
+        return false;
+      case QEvent::Resize:
+        if (widget->isWindow()) sendSizeNotice(*binding);
         return false;
       case QEvent::EnabledChange: notify(*binding, Message::Enable, widget->isEnabled() ? 1 : 0); return false;
       case QEvent::WindowDeactivate: notify(*binding, Message::KillFocus); return false;
@@ -148,6 +148,7 @@ class WindowEventFilter : public QObject {
         if (pendingCapture == binding->handle) {
           pendingCapture = 0;
           widget->grabMouse();
+          binding->grabAgainWhenShown = true;
         }
         return false;
       case QEvent::Close:
@@ -181,6 +182,19 @@ void onWidgetGone(WindowHandle window) {
 }  // namespace
 
 WindowHandle pendingCapture = 0;
+
+void sendSizeNotice(WindowBinding& binding) {
+  QWidget* widget = binding.widget;
+  if (!widget) return;
+  SizeKind kind = widget->isMinimized() ? SizeKind::Minimised
+                  : binding.maximised   ? SizeKind::Maximised
+                                        : SizeKind::Restored;
+  QSize size = widget->size();
+  if (static_cast<int>(kind) == binding.lastSizeKind && size == binding.lastSize) return;
+  binding.lastSizeKind = static_cast<int>(kind);
+  binding.lastSize = size;
+  notify(binding, Message::Size, static_cast<WParam>(kind), packPosition(size.width(), size.height()));
+}
 
 WindowBinding* findBinding(WindowHandle window) {
   auto found = bindings.find(window);
@@ -295,7 +309,9 @@ MessageResult sendMessage(WindowHandle window, Message message, WParam wParam, L
 }
 
 bool postMessage(WindowHandle window, Message message, WParam wParam, LParam lParam) {
-  if (!isWindow(window)) return false;
+  // From another thread the window is looked up only when the message is sent.
+  bool windowThread = QThread::currentThread() == QCoreApplication::instance()->thread();
+  if (windowThread && !isWindow(window)) return false;
   QMetaObject::invokeMethod(
       QCoreApplication::instance(), [=] { sendMessage(window, message, wParam, lParam); }, Qt::QueuedConnection);
   return true;
