@@ -239,6 +239,16 @@ TEST_F(SkinMessages, DestroyingTheSkinGivesTheWindowItsPreviousProcedureBack) {
   EXPECT_EQ(below.count(Message::LeftDown), 1);
 }
 
+TEST_F(SkinMessages, NoticeAndSkinButtonChangesRepaintAtOnce) {
+  watchFromAbove();
+  EXPECT_TRUE(skin->setNotice("new notice"));
+  EXPECT_EQ(skin->noticeText(), "new notice");
+  EXPECT_EQ(above.count(Message::Paint), 1);
+  send(Message::MouseMove, W - 30 + 3, 72);
+  EXPECT_EQ(skinState().pickerButton.state, StateHover);
+  EXPECT_EQ(above.count(Message::Paint), 2);
+}
+
 TEST_F(SkinMessages, OperationsBeforeAttachRefuseAndASecondAttachChangesNothing) {
   SkinFrame fresh;
   EXPECT_FALSE(fresh.setNotice("x"));
