@@ -53,6 +53,9 @@ WindowBinding* findBinding(WindowHandle window);
 // procedure let the toolkit's own handling run (it called the default procedure).
 bool dispatchEvent(WindowHandle window, Message message, WParam wParam, LParam lParam);
 
+// Draws the layered picture over the window; only during its paint.
+void paintLayeredPicture(WindowBinding& binding);
+
 // Sends Size when the window's size or its maximised/minimised/restored kind changed since
 // the last notice.
 void sendSizeNotice(WindowBinding& binding);
