@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "platform/gdiplus/session.h"
 #include "platform/window/screen.h"
 #include "skin/chrome_layout.h"
 #include "skin_fixture.h"
@@ -230,8 +231,13 @@ TEST_F(SkinMessages, PaintAndDestroyNeverReachThePreviousProcedureAndOthersDo) {
   QApplication::processEvents();  // takes the quit the skin posted; no loop runs
 }
 
-TEST_F(SkinMessages, DestroyingTheSkinGivesTheWindowItsPreviousProcedureBack) {
+TEST_F(SkinMessages, DestroyingTheSkinGivesTheWindowItsPreviousProcedureBackAndEndsTheSession) {
+  invalidate(window, std::nullopt, false);
+  updateNow(window);  // a paint made and released its drawing objects
+  ASSERT_TRUE(gdiplus::sessionRunning());
   skin.reset();
+  EXPECT_FALSE(gdiplus::sessionRunning());
+  EXPECT_EQ(gdiplus::liveSessionObjects(), 0);
   invalidate(window, std::nullopt, false);
   updateNow(window);
   send(Message::LeftDown, 300, 300);
