@@ -15,6 +15,7 @@
 #include "assets/assets.h"
 #include "platform/codepage/codepage.h"
 #include "platform/window/qt_window.h"
+#include "platform/window/screen.h"
 #include "platform/window/window.h"
 #include "platform/window/window_control.h"
 #include "skin/skin_frame.h"
@@ -92,6 +93,7 @@ inline void sendMouse(WindowHandle window, QEvent::Type type, int x, int y,
   if (!widget) return;
   const QPointF local(x, y);
   const QPointF global = widget->mapToGlobal(local);
+  setCursorPosition({static_cast<int>(global.x()), static_cast<int>(global.y())});  // as a real pointer would be
   const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
   QMouseEvent event(type, local, local, global, type == QEvent::MouseMove ? Qt::NoButton : button, held,
                     Qt::NoModifier);
