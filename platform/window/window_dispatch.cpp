@@ -5,7 +5,6 @@
 #include <QEventLoop>
 #include <QMouseEvent>
 #include <QPaintEvent>
-#include <QPainter>
 #include <QThread>
 #include <QVariant>
 #include <memory>
@@ -39,38 +38,21 @@ std::vector<DispatchFrame> frames;
 
 std::vector<QEventLoop*> loops;
 
-MessageResult runProcedure(WindowHandle window, Message message, WParam wParam, LParam lParam,
-                           bool fromEvent) {
+MessageResult runProcedure(WindowHandle window, Message message, WParam wParam, LParam lParam, bool fromEvent,
+                           bool* toToolkit = nullptr) {
   WindowBinding* binding = findBinding(window);
   if (!binding) return 0;
   WindowProcedure procedure = binding->procedure;  // kept alive even if replaced meanwhile
   frames.push_back({window, message, fromEvent});
   MessageResult result = procedure ? procedure(window, message, wParam, lParam)
                                    : defaultProcedure(window, message, wParam, lParam);
+  if (toToolkit) *toToolkit = frames.back().passToToolkit;
   frames.pop_back();
   return result;
 }
 
 void notify(WindowBinding& binding, Message message, WParam wParam = 0, LParam lParam = 0) {
   if (binding.procedure) runProcedure(binding.handle, message, wParam, lParam, true);
-}
-
-void notifySize(WindowBinding& binding) {
-  QWidget* widget = binding.widget;
-  SizeKind kind = widget->isMinimized()   ? SizeKind::Minimised
-                  : widget->isMaximized() ? SizeKind::Maximised
-                                          : SizeKind::Restored;
-  QSize size = widget->size();
-  if (static_cast<int>(kind) == binding.lastSizeKind && size == binding.lastSize) return;
-  binding.lastSizeKind = static_cast<int>(kind);
-  binding.lastSize = size;
-  notify(binding, Message::Size, static_cast<WParam>(kind), packPosition(size.width(), size.height()));
-}
-
-void drawLayeredPicture(WindowBinding& binding) {
-  QPainter painter(binding.widget);
-  painter.setCompositionMode(QPainter::CompositionMode_Source);
-  painter.drawImage(0, 0, binding.layeredPicture);
 }
 
 bool onPaint(WindowBinding& binding, QPaintEvent* event) {
@@ -88,7 +70,7 @@ bool onPaint(WindowBinding& binding, QPaintEvent* event) {
   bool toToolkit = !binding.procedure || dispatchEvent(window, Message::Paint, 0, 0);
   WindowBinding* after = findBinding(window);
   if (!after) return true;
-  if (!after->paintDrew && !after->layeredPicture.isNull()) drawLayeredPicture(*after);
+  if (!after->paintDrew && !after->layeredPicture.isNull()) paintLayeredPicture(*after);
   after->inPaint = false;
   return !toToolkit;
 }
@@ -143,9 +125,16 @@ class WindowEventFilter : public QObject {
           notify(*binding, Message::MouseLeave);
         }
         return false;
-      case QEvent::Resize:
       case QEvent::WindowStateChange:
-        if (widget->isWindow()) notifySize(*binding);
+        if (widget->isMaximized()) {
+          binding->maximised = true;
+        } else if (!widget->isMinimized()) {
+          binding->maximised = false;
+        }
+        if (widget->isWindow()) sendSizeNotice(*binding);
+        return false;
+      case QEvent::Resize:
+        if (widget->isWindow()) sendSizeNotice(*binding);
         return false;
       case QEvent::EnabledChange: notify(*binding, Message::Enable, widget->isEnabled() ? 1 : 0); return false;
       case QEvent::WindowDeactivate: notify(*binding, Message::KillFocus); return false;
@@ -188,6 +177,19 @@ void onWidgetGone(WindowHandle window) {
 
 WindowHandle pendingCapture = 0;
 
+void sendSizeNotice(WindowBinding& binding) {
+  QWidget* widget = binding.widget;
+  if (!widget) return;
+  SizeKind kind = widget->isMinimized() ? SizeKind::Minimised
+                  : binding.maximised   ? SizeKind::Maximised
+                                        : SizeKind::Restored;
+  QSize size = widget->size();
+  if (static_cast<int>(kind) == binding.lastSizeKind && size == binding.lastSize) return;
+  binding.lastSizeKind = static_cast<int>(kind);
+  binding.lastSize = size;
+  notify(binding, Message::Size, static_cast<WParam>(kind), packPosition(size.width(), size.height()));
+}
+
 WindowBinding* findBinding(WindowHandle window) {
   auto found = bindings.find(window);
   return found == bindings.end() ? nullptr : found->second.get();
@@ -207,12 +209,9 @@ void forgetWindow(WindowHandle window) {
 bool dispatchEvent(WindowHandle window, Message message, WParam wParam, LParam lParam) {
   WindowBinding* binding = findBinding(window);
   if (!binding) return false;
-  WindowProcedure procedure = binding->procedure;
-  if (!procedure) return true;
-  frames.push_back({window, message, true});
-  procedure(window, message, wParam, lParam);
-  bool toToolkit = frames.back().passToToolkit;
-  frames.pop_back();
+  if (!binding->procedure) return true;
+  bool toToolkit = false;
+  runProcedure(window, message, wParam, lParam, true, &toToolkit);
   return toToolkit;
 }
 

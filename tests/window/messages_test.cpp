@@ -149,6 +149,31 @@ TEST(Subclass, SizeNoticesTellRestoredAndMaximised) {
   EXPECT_EQ(recorder.last(Message::Size)->wParam, static_cast<WParam>(SizeKind::Restored));
 }
 
+TEST(Subclass, AMaximisedWindowMovedByTheProgramStaysMaximisedUntilRestored) {
+  Recorder recorder;
+  QWidget widget(nullptr, Qt::FramelessWindowHint);
+  widget.setGeometry(50, 50, 300, 200);
+  widget.show();
+  WindowHandle window = handleOf(&widget);
+  recorder.previous = subclassWindow(window, recorder.procedure());
+
+  maximiseWindow(window);
+  QApplication::processEvents();
+  moveWindow(window, Rect{0, 0, 500, 400});  // kept clear of a taskbar, as the skin does
+  QApplication::processEvents();
+  EXPECT_EQ(windowState(window), WindowState::Maximised);
+  const Received* size = recorder.last(Message::Size);
+  EXPECT_EQ(size->wParam, static_cast<WParam>(SizeKind::Maximised));
+  EXPECT_EQ(packedX(size->lParam), 500);
+  EXPECT_EQ(packedY(size->lParam), 400);
+
+  restoreWindow(window);
+  QApplication::processEvents();
+  EXPECT_EQ(windowState(window), WindowState::Normal);
+  EXPECT_EQ(recorder.last(Message::Size)->wParam, static_cast<WParam>(SizeKind::Restored));
+  EXPECT_EQ(windowRect(window), (Rect{50, 50, 350, 250}));
+}
+
 TEST(Messages, SendCallsTheProcedureAndReturnsItsResult) {
   QWidget widget;
   WindowHandle window = handleOf(&widget);
