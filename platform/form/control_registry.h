@@ -44,6 +44,8 @@ struct ControlRegistry {
 };
 
 ControlRegistry& controlRegistry();
+// Forgets window `number` and its controls when the window is destroyed by someone else.
+void forgetMainWindow(std::uint32_t number);
 bool onWindowThread();
 // Window thread: brings the control's widget up to date with its kept properties.
 void syncControl(ControlRef ref);

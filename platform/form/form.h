@@ -93,6 +93,8 @@ void setChecked(ControlRef radioButton, bool checked);
 // Picture boxes: the picture is the bytes of an image file (GIF, animated or not, JPEG, PNG);
 // empty bytes show nothing. The bytes are kept unchanged and read back as they were written.
 Bytes pictureBytes(ControlRef pictureBox);
+// True when the bytes are a picture the runtime can decode.
+bool isDecodablePicture(const Bytes& imageBytes);
 void setPicture(ControlRef pictureBox, Bytes imageBytes);
 
 // Runs `work` on a new thread and returns at once.

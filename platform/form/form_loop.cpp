@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/form/form.h"
+#include "platform/form/web_view.h"
 
 namespace pindora {
 namespace {
@@ -20,6 +21,7 @@ void setExitRoutine(std::function<void()> routine) { exitRoutine() = std::move(r
 
 int runMainLoop() {
     QApplication::exec();
+    cancelWebViewFetches();  // nothing is shown any more; the exit routine waits for the threads
     // Taken out first, so the routine runs once even if it ends up here again.
     if (const std::function<void()> routine = std::exchange(exitRoutine(), {})) routine();
     return 0;

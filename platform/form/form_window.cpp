@@ -99,6 +99,8 @@ ControlRef createMainWindow(const FormDescription& description) {
         registry.dispatcher = new QObject;
         registry.controls = std::move(records);
         windowRef.window = registry.window;
+        // The window layer may destroy the window itself (the skin closes it): its controls go with it.
+        QObject::connect(window, &QObject::destroyed, [number = registry.window] { forgetMainWindow(number); });
         for (ControlRecord& record : registry.controls) {
             if (record.kind == ControlKind::RadioButton) {
                 followRadioButton(static_cast<QRadioButton*>(record.widget.data()), {windowRef.window, record.id});
@@ -106,6 +108,20 @@ ControlRef createMainWindow(const FormDescription& description) {
         }
     }
     return windowRef;
+}
+
+void forgetMainWindow(std::uint32_t number) {
+    ControlRegistry& registry = controlRegistry();
+    {
+        std::lock_guard lock(registry.mutex);
+        if (registry.window != number) return;
+        registry.windowWidget = nullptr;
+        if (registry.dispatcher != nullptr) registry.dispatcher->deleteLater();
+        registry.dispatcher = nullptr;
+        registry.window = 0;
+        registry.controls.clear();
+    }
+    cancelWebViewFetches();
 }
 
 void showMainWindow() {

@@ -1,9 +1,19 @@
 #include "platform/form/picture_box.h"
 
+#include "platform/form/form.h"
+
 #include <QImageReader>
 #include <QPainter>
 
 namespace pindora {
+
+bool isDecodablePicture(const Bytes& imageBytes) {
+    QByteArray data(reinterpret_cast<const char*>(imageBytes.data()), static_cast<qsizetype>(imageBytes.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    return !imageBytes.empty() && !reader.read().isNull();
+}
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 

@@ -1,5 +1,7 @@
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
+#include <QImage>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -325,6 +327,35 @@ TEST(FormLoop, ExitRoutineRunsOnceAfterTheLoop) {
     QTimer::singleShot(0, [] { QCoreApplication::quit(); });
     runMainLoop();
     EXPECT_EQ(calls, 1);
+}
+
+}  // namespace
+}  // namespace pindora
+
+namespace pindora {
+namespace {
+
+TEST_F(FormControlsTest, AWindowDestroyedElsewhereTakesItsControlsAlong) {
+    const ControlRef box = named("图片框1");
+    delete mainWindowWidget();  // as the window layer does when the skin closes the window
+    EXPECT_EQ(mainWindowWidget(), nullptr);
+    EXPECT_FALSE(named("图片框1").valid());
+    setPicture(box, {1});
+    EXPECT_TRUE(pictureBytes(box).empty());
+    EXPECT_FALSE(deliverEvent(box, FormEvent::LeftPress));
+}
+
+TEST(FormPictures, TellsDecodablePicturesFromOtherBytes) {
+    QImage image(3, 2, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    EXPECT_TRUE(isDecodablePicture(Bytes(png.begin(), png.end())));
+    EXPECT_FALSE(isDecodablePicture({}));
+    EXPECT_FALSE(isDecodablePicture(toBytes("<html>not found</html>")));
+    EXPECT_FALSE(isDecodablePicture(Bytes(png.begin(), png.begin() + 20)));  // cut short
 }
 
 }  // namespace
