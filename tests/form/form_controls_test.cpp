@@ -23,6 +23,7 @@
 #include "platform/codepage/codepage.h"
 #include "platform/form/form.h"
 #include "platform/form/form_qt.h"
+#include "tests/form/save_dialog_answer.h"
 #include "tools/demo-forum/demo_forum.h"
 
 namespace pindora {
@@ -187,45 +188,6 @@ TEST_F(FormControlsTest, MenuPopsUpAtTheMouse) {
     EXPECT_EQ(menu->actions().at(1)->text(), QString::fromUtf8("另存为"));
     EXPECT_TRUE(menu->geometry().contains(QCursor::pos()) || menu->pos() == QCursor::pos());
     menu->hide();
-}
-
-// Answers the next save dialog the way a user would: notes what it shows, then types a name
-// (an empty name cancels). The dialog fills its view in the background and may not take the
-// answer at once, so it is answered again until it closes; after five seconds it is cancelled,
-// so a dialog that keeps refusing cannot hang the test.
-void answerSaveDialog(const QString& typedName, QString* directoryShown, QStringList* filtersShown) {
-    auto* poll = new QTimer;
-    auto clock = std::make_shared<QElapsedTimer>();
-    auto answering = std::make_shared<QPointer<QFileDialog>>();
-    auto found = std::make_shared<bool>(false);
-    clock->start();
-    QObject::connect(poll, &QTimer::timeout, [=] {
-        if (!*found) {
-            for (QWidget* top : QApplication::topLevelWidgets()) {
-                if (auto* candidate = qobject_cast<QFileDialog*>(top); candidate != nullptr && candidate->isVisible()) {
-                    *answering = candidate;
-                }
-            }
-            if (answering->isNull() && clock->elapsed() > 5000) poll->deleteLater();
-            if (answering->isNull()) return;
-            *found = true;
-        }
-        QFileDialog* dialog = answering->data();
-        if (dialog == nullptr || !dialog->isVisible()) {
-            poll->deleteLater();
-            return;
-        }
-        *directoryShown = dialog->directory().absolutePath();
-        *filtersShown = dialog->nameFilters();
-        if (typedName.isEmpty() || clock->elapsed() > 5000) {
-            dialog->reject();
-        } else {
-            // Typed into the name field, as a user would.
-            if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->setText(typedName);
-            static_cast<QDialog*>(dialog)->accept();
-        }
-    });
-    poll->start(50);
 }
 
 TEST_F(FormControlsTest, SaveDialogStartsInTheFolderAndAddsTheExtension) {
