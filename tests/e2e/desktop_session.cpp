@@ -1,0 +1,201 @@
+#include "tests/e2e/desktop_session.h"
+
+#include <QRegularExpression>
+#include <QString>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace pindora::e2e {
+namespace {
+
+std::vector<std::string> mergedEnvironment(const std::map<std::string, std::string>& changes) {
+    std::map<std::string, std::string> all;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        const std::string text = *entry;
+        const std::size_t equals = text.find('=');
+        if (equals != std::string::npos) all[text.substr(0, equals)] = text.substr(equals + 1);
+    }
+    for (const auto& [name, value] : changes) {
+        if (value.empty()) {
+            all.erase(name);
+        } else {
+            all[name] = value;
+        }
+    }
+    std::vector<std::string> merged;
+    for (const auto& [name, value] : all) merged.push_back(name + "=" + value);
+    return merged;
+}
+
+int decodeStatus(int status) {
+    if (WIFEXITED(status)) return WEXITSTATUS(status);
+    if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
+    return -1;
+}
+
+}  // namespace
+
+bool ChildProcess::start(const std::vector<std::string>& argv, const std::map<std::string, std::string>& environment,
+                         int stdoutFd) {
+    std::vector<std::string> envText = mergedEnvironment(environment);
+    std::vector<char*> args;
+    for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+    args.push_back(nullptr);
+    std::vector<char*> envp;
+    for (std::string& entry : envText) envp.push_back(entry.data());
+    envp.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (stdoutFd >= 0) posix_spawn_file_actions_adddup2(&actions, stdoutFd, STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    pid_t pid = -1;
+    const int error = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (error != 0) return false;
+    pid_ = pid;
+    status_.reset();
+    return true;
+}
+
+bool ChildProcess::running() {
+    if (pid_ < 0 || status_) return false;
+    int status = 0;
+    if (waitpid(pid_, &status, WNOHANG) == pid_) {
+        status_ = decodeStatus(status);
+        return false;
+    }
+    return true;
+}
+
+std::optional<int> ChildProcess::waitForExit(std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (running()) {
+        if (std::chrono::steady_clock::now() > end) return std::nullopt;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return status_;
+}
+
+void ChildProcess::kill() {
+    if (!running()) return;
+    ::kill(pid_, SIGTERM);
+    if (!waitForExit(std::chrono::milliseconds(2000))) {
+        ::kill(pid_, SIGKILL);
+        waitForExit(std::chrono::milliseconds(2000));
+    }
+}
+
+std::optional<std::string> runCommand(const std::vector<std::string>& argv,
+                                      const std::map<std::string, std::string>& environment) {
+    int pipeFds[2];
+    if (pipe2(pipeFds, O_CLOEXEC) != 0) return std::nullopt;
+    ChildProcess child;
+    const bool started = child.start(argv, environment, pipeFds[1]);
+    close(pipeFds[1]);
+    std::string output;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (started && std::chrono::steady_clock::now() < end) {
+        pollfd ready{pipeFds[0], POLLIN, 0};
+        if (poll(&ready, 1, 100) <= 0) {
+            if (!child.running()) break;
+            continue;
+        }
+        char buffer[65536];
+        const ssize_t count = read(pipeFds[0], buffer, sizeof buffer);
+        if (count <= 0) break;
+        output.append(buffer, static_cast<std::size_t>(count));
+    }
+    close(pipeFds[0]);
+    const std::optional<int> code = started ? child.waitForExit(std::chrono::seconds(5)) : std::nullopt;
+    if (!code || *code != 0) return std::nullopt;
+    return output;
+}
+
+bool XDisplay::start() {
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0) return false;
+    // Xvfb writes the display number it chose to the descriptor given by -displayfd.
+    const bool started = server_.start({"Xvfb", "-displayfd", std::to_string(pipeFds[1]), "-screen", "0",
+                                        "1024x768x24", "-nolisten", "tcp"},
+                                       {}, -1);
+    close(pipeFds[1]);
+    std::string number;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (started && std::chrono::steady_clock::now() < end && number.find('\n') == std::string::npos) {
+        pollfd ready{pipeFds[0], POLLIN, 0};
+        if (poll(&ready, 1, 100) <= 0) continue;
+        char buffer[32];
+        const ssize_t count = read(pipeFds[0], buffer, sizeof buffer);
+        if (count <= 0) break;
+        number.append(buffer, static_cast<std::size_t>(count));
+    }
+    close(pipeFds[0]);
+    if (number.find('\n') == std::string::npos) return false;
+    name_ = ":" + number.substr(0, number.find('\n'));
+    return true;
+}
+
+QImage XDisplay::screenshot() const {
+    const std::optional<std::string> png = runCommand({"import", "-window", "root", "png:-"}, env());
+    if (!png) return {};
+    return QImage::fromData(reinterpret_cast<const uchar*>(png->data()), static_cast<int>(png->size()), "PNG")
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+void XDisplay::moveMouse(int x, int y) const {
+    runCommand({"xdotool", "mousemove", "--sync", std::to_string(x), std::to_string(y)}, env());
+}
+
+void XDisplay::click(int x, int y, int button) const {
+    moveMouse(x, y);
+    runCommand({"xdotool", "click", std::to_string(button)}, env());
+}
+
+void XDisplay::key(const std::string& keys) const {
+    std::vector<std::string> argv = {"xdotool", "key", "--delay", "80"};
+    const QStringList names = QString::fromStdString(keys).split(' ', Qt::SkipEmptyParts);
+    for (const QString& name : names) argv.push_back(name.toStdString());
+    runCommand(argv, env());
+}
+
+void XDisplay::type(const std::string& text) const {
+    runCommand({"xdotool", "type", "--delay", "20", text}, env());
+}
+
+std::vector<QRect> XDisplay::programWindows() const {
+    std::vector<QRect> windows;
+    const std::optional<std::string> ids = runCommand({"xdotool", "search", "--onlyvisible", "--class", "pindora"}, env());
+    if (!ids) return windows;
+    for (const QString& id : QString::fromStdString(*ids).split('\n', Qt::SkipEmptyParts)) {
+        const std::optional<std::string> shell =
+            runCommand({"xdotool", "getwindowgeometry", "--shell", id.toStdString()}, env());
+        if (!shell) continue;
+        std::map<QString, int> values;
+        for (const QString& line : QString::fromStdString(*shell).split('\n', Qt::SkipEmptyParts)) {
+            const QStringList pair = line.split('=');
+            if (pair.size() == 2) values[pair[0]] = pair[1].toInt();
+        }
+        windows.emplace_back(values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]);
+    }
+    return windows;
+}
+
+QImage XDisplay::clipboardImage() const {
+    const std::optional<std::string> png =
+        runCommand({"xclip", "-selection", "clipboard", "-t", "image/png", "-o"}, env());
+    if (!png) return {};
+    return QImage::fromData(reinterpret_cast<const uchar*>(png->data()), static_cast<int>(png->size()), "PNG");
+}
+
+}  // namespace pindora::e2e
