@@ -154,7 +154,9 @@ QImage XDisplay::screenshot() const {
 }
 
 void XDisplay::moveMouse(int x, int y) const {
-    runCommand({"xdotool", "mousemove", "--sync", std::to_string(x), std::to_string(y)}, env());
+    // Without --sync: it would wait for a motion that never comes when the pointer is there already.
+    runCommand({"xdotool", "mousemove", std::to_string(x), std::to_string(y)}, env());
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
 }
 
 void XDisplay::click(int x, int y, int button) const {
