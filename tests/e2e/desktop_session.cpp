@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cerrno>
+#include <filesystem>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
@@ -123,27 +124,34 @@ std::optional<std::string> runCommand(const std::vector<std::string>& argv,
 }
 
 bool XDisplay::start() {
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0) return false;
-    // Xvfb writes the display number it chose to the descriptor given by -displayfd.
-    const bool started = server_.start({"Xvfb", "-displayfd", std::to_string(pipeFds[1]), "-screen", "0",
-                                        "1024x768x24", "-nolisten", "tcp"},
-                                       {}, -1);
-    close(pipeFds[1]);
-    std::string number;
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (started && std::chrono::steady_clock::now() < end && number.find('\n') == std::string::npos) {
-        pollfd ready{pipeFds[0], POLLIN, 0};
-        if (poll(&ready, 1, 100) <= 0) continue;
-        char buffer[32];
-        const ssize_t count = read(pipeFds[0], buffer, sizeof buffer);
-        if (count <= 0) break;
-        number.append(buffer, static_cast<std::size_t>(count));
+    // A display number far from the usual ones (other programs on the machine may ask for :0 or
+    // :99 by number); the server reports through -displayfd when it is ready.
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        const int number = 200 + static_cast<int>((getpid() * 7 + attempt * 37) % 700);
+        if (std::filesystem::exists("/tmp/.X" + std::to_string(number) + "-lock")) continue;
+        int pipeFds[2];
+        if (pipe(pipeFds) != 0) return false;
+        const bool started = server_.start({"Xvfb", ":" + std::to_string(number), "-displayfd", std::to_string(pipeFds[1]),
+                                            "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        close(pipeFds[1]);
+        std::string reported;
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (started && std::chrono::steady_clock::now() < end && reported.find('\n') == std::string::npos) {
+            pollfd ready{pipeFds[0], POLLIN, 0};
+            if (poll(&ready, 1, 100) <= 0) continue;
+            char buffer[32];
+            const ssize_t count = read(pipeFds[0], buffer, sizeof buffer);
+            if (count <= 0) break;
+            reported.append(buffer, static_cast<std::size_t>(count));
+        }
+        close(pipeFds[0]);
+        if (reported.find('\n') != std::string::npos) {
+            name_ = ":" + std::to_string(number);
+            return true;
+        }
+        server_.kill();
     }
-    close(pipeFds[0]);
-    if (number.find('\n') == std::string::npos) return false;
-    name_ = ":" + number.substr(0, number.find('\n'));
-    return true;
+    return false;
 }
 
 QImage XDisplay::screenshot() const {
