@@ -152,6 +152,17 @@ TEST_F(DemoForumTest, LatencyOption) {
     forum->setLatency(std::chrono::milliseconds(0));
 }
 
+TEST(DemoForumLifecycle, StopRightAfterStart) {
+    for (int i = 0; i < 20; ++i) {
+        DemoForum quick;
+        ASSERT_GT(quick.start(), 0);
+        quick.stop();
+    }
+    DemoForum restarted;
+    ASSERT_GT(restarted.start(), 0);
+    EXPECT_EQ(toText(webRequestBytes(restarted.baseUrl() + "/test/echo")), "ok");
+}
+
 TEST_F(DemoForumTest, ItemsPerPageOption) {
     demo::DemoForumOptions options;
     options.itemsPerPage = 4;
