@@ -29,7 +29,7 @@ protected:
 };
 DemoForum* DemoForumTest::forum = nullptr;
 
-// The loader's pattern (Part 2.1) with its grave accents turned into quotes.
+// The loader's pattern with its grave accents turned into quotes.
 const std::regex& loaderPattern() {
     static const std::regex pattern(
         "<a href=\"(.*?)\" class=\"image\" title=\".*?\" target=\"_blank\" style=\"[\\S\\s]*?<img src=\"(.*?)\" border",
