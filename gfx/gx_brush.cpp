@@ -50,6 +50,7 @@ GxStatus GxBrush::CreateSolidFill(GxArgb color) {
 }
 
 void GxBrush::Attach(Handle handle) {
+  if (handle == handle_) return;  // deleting the held object would leave it dangling
   DeleteBrush();
   handle_ = handle;
 }

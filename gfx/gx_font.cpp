@@ -50,6 +50,7 @@ GxStatus GxFont::CreateFontFromDC(DeviceContext dc) {
 }
 
 void GxFont::Attach(Handle handle) {
+  if (handle == handle_) return;  // deleting the held object would leave it dangling
   DeleteFont();
   handle_ = handle;
 }

@@ -40,6 +40,7 @@ GxStatus GxFontFamily::CreateFontFamilyFromName(const Text& name) {
 }
 
 void GxFontFamily::Attach(Handle handle) {
+  if (handle == handle_) return;  // deleting the held object would leave it dangling
   DeleteFontFamily();
   handle_ = handle;
 }

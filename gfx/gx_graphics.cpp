@@ -20,6 +20,7 @@ GxStatus GxGraphics::DeleteGraphics() {
 }
 
 void GxGraphics::Attach(Handle handle) {
+  if (handle == handle_) return;  // deleting the held object would leave it dangling
   DeleteGraphics();
   handle_ = handle;
 }

@@ -70,6 +70,7 @@ GxStatus GxImage::DisposeImage() {
 }
 
 void GxImage::Attach(Handle handle) {
+  if (handle == handle_) return;  // deleting the held object would leave it dangling
   DisposeImage();
   handle_ = handle;
 }

@@ -33,6 +33,7 @@ GxStatus GxPath::DeletePath() {
 }
 
 void GxPath::Attach(Handle handle) {
+  if (handle == handle_) return;  // deleting the held object would leave it dangling
   DeletePath();
   handle_ = handle;
 }

@@ -52,6 +52,7 @@ GxStatus GxPen::ClonePen(GxPen& clone) const {
 }
 
 void GxPen::Attach(Handle handle) {
+  if (handle == handle_) return;  // deleting the held object would leave it dangling
   DeletePen();
   handle_ = handle;
 }

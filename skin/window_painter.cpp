@@ -27,7 +27,6 @@ gdiplus::DeviceContext WindowPainter::beginPaint(WindowHandle window) {
 }
 
 gdiplus::DeviceContext WindowPainter::beginPaintSized(WindowHandle window, int width, int height) {
-  pindora::beginPaint(window);
   return startSurface(window, width, height);
 }
 

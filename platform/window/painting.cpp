@@ -21,6 +21,13 @@ bool validSurface(const SurfaceView& surface) {
 
 }  // namespace
 
+void paintLayeredPicture(WindowBinding& binding) {
+  QPainter painter(binding.widget);
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  painter.drawImage(0, 0, binding.layeredPicture);
+  binding.paintDrew = true;
+}
+
 PaintInfo beginPaint(WindowHandle window) {
   WindowBinding* binding = findBinding(window);
   if (!binding || !binding->inPaint) return {};
@@ -69,10 +76,7 @@ bool showLayeredPicture(WindowHandle window, Point screenPosition, const Surface
     widget->resize(binding->layeredPicture.size());
   }
   if (binding->inPaint) {
-    QPainter painter(widget);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(0, 0, binding->layeredPicture);
-    binding->paintDrew = true;
+    paintLayeredPicture(*binding);
   } else {
     widget->update();
   }

@@ -4,7 +4,8 @@
 // A window is named by a WindowHandle. Its messages go to its window procedure; subclassing
 // replaces the procedure and hands back the previous one, which the new procedure may call
 // for the previous behaviour. A window that was never subclassed runs defaultProcedure, which
-// stands for the toolkit's own handling. Everything here runs on the window thread only.
+// stands for the toolkit's own handling. Everything here runs on the window thread only,
+// except postMessage.
 
 #include <cstdint>
 #include <functional>
@@ -106,7 +107,8 @@ MessageResult defaultProcedure(WindowHandle window, Message message, WParam wPar
 // paints the invalid part of the window now, like updateNow.
 MessageResult sendMessage(WindowHandle window, Message message, WParam wParam = 0, LParam lParam = 0);
 
-// Queues the message; the running message loop sends it later. False for no window.
+// Queues the message; the running message loop sends it later. False for no window. The one
+// operation here that any thread may call (a window gone by then gets nothing).
 bool postMessage(WindowHandle window, Message message, WParam wParam = 0, LParam lParam = 0);
 
 // Runs a message loop that serves every window of the thread until a quit is posted, and

@@ -30,11 +30,20 @@ struct WindowBinding {
   bool paintDrew = false;
   QImage layeredPicture;      // the picture of a layered window, premultiplied ARGB
 
+  // Maximised as the program sees it. Qt forgets a window is maximised as soon as the program
+  // moves it (as the skin does, to keep it off the taskbar), so the state is kept here.
+  bool maximised = false;
+  QRect normalGeometry;  // where restoring puts the window
+
   // The last Size notice, so that one change gives one notice.
   int lastSizeKind = -1;
   QSize lastSize;
 
   std::uintptr_t iconId = 0;
+
+  // The capture was taken before the window was on the screen: the window system grabs the
+  // pointer only for a window it shows, so the grab is made again at the first paint.
+  bool grabAgainWhenShown = false;
 };
 
 // The binding of a live window, or nullptr.
@@ -43,6 +52,13 @@ WindowBinding* findBinding(WindowHandle window);
 // Runs the window's procedure for a message that came from a toolkit event. True when the
 // procedure let the toolkit's own handling run (it called the default procedure).
 bool dispatchEvent(WindowHandle window, Message message, WParam wParam, LParam lParam);
+
+// Draws the layered picture over the window; only during its paint.
+void paintLayeredPicture(WindowBinding& binding);
+
+// Sends Size when the window's size or its maximised/minimised/restored kind changed since
+// the last notice.
+void sendSizeNotice(WindowBinding& binding);
 
 // Forgets the window: its handle names nothing from now on.
 void forgetWindow(WindowHandle window);

@@ -54,10 +54,10 @@ void moveWindow(WindowHandle window, const Rect& screenRect) {
 }
 
 WindowState windowState(WindowHandle window) {
-  QWidget* widget = widgetOf(window);
-  if (!widget) return WindowState::Normal;
-  if (widget->isMinimized()) return WindowState::Minimised;
-  return widget->isMaximized() ? WindowState::Maximised : WindowState::Normal;
+  WindowBinding* binding = findBinding(window);
+  if (!binding || !binding->widget) return WindowState::Normal;
+  if (binding->widget->isMinimized()) return WindowState::Minimised;
+  return binding->maximised ? WindowState::Maximised : WindowState::Normal;
 }
 
 void showWindow(WindowHandle window) {
@@ -71,11 +71,29 @@ void showWindow(WindowHandle window) {
 }
 
 void maximiseWindow(WindowHandle window) {
-  if (QWidget* widget = widgetOf(window)) widget->showMaximized();
+  WindowBinding* binding = findBinding(window);
+  if (!binding || !binding->widget) return;
+  QWidget* widget = binding->widget;
+  if (!binding->maximised) binding->normalGeometry = widget->geometry();
+  binding->maximised = true;
+  widget->showMaximized();
+  if ((binding = findBinding(window))) sendSizeNotice(*binding);
 }
 
 void restoreWindow(WindowHandle window) {
-  if (QWidget* widget = widgetOf(window)) widget->showNormal();
+  WindowBinding* binding = findBinding(window);
+  if (!binding || !binding->widget) return;
+  QWidget* widget = binding->widget;
+  bool wasMaximised = binding->maximised;
+  binding->maximised = false;
+  widget->showNormal();
+  // Qt may have forgotten the maximised state (the window was moved meanwhile): put the
+  // window back where it was before maximising.
+  if ((binding = findBinding(window)) && wasMaximised && binding->normalGeometry.isValid() &&
+      widget->geometry() != binding->normalGeometry) {
+    widget->setGeometry(binding->normalGeometry);
+  }
+  if ((binding = findBinding(window))) sendSizeNotice(*binding);
 }
 
 void minimiseWindow(WindowHandle window) {
@@ -105,6 +123,18 @@ void setTopmost(WindowHandle window, bool topmost) {
     native->setFlag(Qt::WindowStaysOnTopHint, topmost);
   }
   if (topmost) widget->window()->raise();
+}
+
+void allowMaximiseAndMinimise(WindowHandle window) {
+  QWidget* widget = widgetOf(window);
+  if (!widget) return;
+  constexpr Qt::WindowFlags capabilities = Qt::WindowMinMaxButtonsHint | Qt::WindowSystemMenuHint;
+  // Changing a shown widget's flags would hide it; its native window takes them in place.
+  if (QWindow* native = nativeWindowOf(window)) {
+    native->setFlags(native->flags() | capabilities);
+  } else {
+    widget->window()->setWindowFlags(widget->window()->windowFlags() | capabilities);
+  }
 }
 
 bool startSystemMove(WindowHandle window) {
@@ -166,6 +196,8 @@ void setCapture(WindowHandle window) {
   if (!widget) return;
   if (widget->isVisible()) {
     widget->grabMouse();
+    QWindow* native = nativeWindowOf(window);
+    if (WindowBinding* binding = findBinding(window)) binding->grabAgainWhenShown = !native || !native->isExposed();
   } else {
     releaseCapture();
     pendingCapture = window;

@@ -5,7 +5,7 @@
 #include <QEventLoop>
 #include <QMouseEvent>
 #include <QPaintEvent>
-#include <QPainter>
+#include <QThread>
 #include <QVariant>
 #include <memory>
 #include <unordered_map>
@@ -38,14 +38,15 @@ std::vector<DispatchFrame> frames;
 
 std::vector<QEventLoop*> loops;
 
-MessageResult runProcedure(WindowHandle window, Message message, WParam wParam, LParam lParam,
-                           bool fromEvent) {
+MessageResult runProcedure(WindowHandle window, Message message, WParam wParam, LParam lParam, bool fromEvent,
+                           bool* toToolkit = nullptr) {
   WindowBinding* binding = findBinding(window);
   if (!binding) return 0;
   WindowProcedure procedure = binding->procedure;  // kept alive even if replaced meanwhile
   frames.push_back({window, message, fromEvent});
   MessageResult result = procedure ? procedure(window, message, wParam, lParam)
                                    : defaultProcedure(window, message, wParam, lParam);
+  if (toToolkit) *toToolkit = frames.back().passToToolkit;
   frames.pop_back();
   return result;
 }
@@ -54,26 +55,12 @@ void notify(WindowBinding& binding, Message message, WParam wParam = 0, LParam l
   if (binding.procedure) runProcedure(binding.handle, message, wParam, lParam, true);
 }
 
-void notifySize(WindowBinding& binding) {
-  QWidget* widget = binding.widget;
-  SizeKind kind = widget->isMinimized()   ? SizeKind::Minimised
-                  : widget->isMaximized() ? SizeKind::Maximised
-                                          : SizeKind::Restored;
-  QSize size = widget->size();
-  if (static_cast<int>(kind) == binding.lastSizeKind && size == binding.lastSize) return;
-  binding.lastSizeKind = static_cast<int>(kind);
-  binding.lastSize = size;
-  notify(binding, Message::Size, static_cast<WParam>(kind), packPosition(size.width(), size.height()));
-}
-
-void drawLayeredPicture(WindowBinding& binding) {
-  QPainter painter(binding.widget);
-  painter.setCompositionMode(QPainter::CompositionMode_Source);
-  painter.drawImage(0, 0, binding.layeredPicture);
-}
-
 bool onPaint(WindowBinding& binding, QPaintEvent* event) {
   WindowHandle window = binding.handle;
+  if (binding.grabAgainWhenShown) {
+    binding.grabAgainWhenShown = false;
+    if (QWidget::mouseGrabber() == binding.widget) binding.widget->grabMouse();
+  }
   binding.pending -= event->region();
   binding.inPaint = true;
   binding.paintRect = event->rect();
@@ -83,7 +70,7 @@ bool onPaint(WindowBinding& binding, QPaintEvent* event) {
   bool toToolkit = !binding.procedure || dispatchEvent(window, Message::Paint, 0, 0);
   WindowBinding* after = findBinding(window);
   if (!after) return true;
-  if (!after->paintDrew && !after->layeredPicture.isNull()) drawLayeredPicture(*after);
+  if (!after->paintDrew && !after->layeredPicture.isNull()) paintLayeredPicture(*after);
   after->inPaint = false;
   return !toToolkit;
 }
@@ -138,9 +125,16 @@ class WindowEventFilter : public QObject {
           notify(*binding, Message::MouseLeave);
         }
         return false;
-      case QEvent::Resize:
       case QEvent::WindowStateChange:
-        if (widget->isWindow()) notifySize(*binding);
+        if (widget->isMaximized()) {
+          binding->maximised = true;
+        } else if (!widget->isMinimized()) {
+          binding->maximised = false;
+        }
+        if (widget->isWindow()) sendSizeNotice(*binding);
+        return false;
+      case QEvent::Resize:
+        if (widget->isWindow()) sendSizeNotice(*binding);
         return false;
       case QEvent::EnabledChange: notify(*binding, Message::Enable, widget->isEnabled() ? 1 : 0); return false;
       case QEvent::WindowDeactivate: notify(*binding, Message::KillFocus); return false;
@@ -148,6 +142,7 @@ class WindowEventFilter : public QObject {
         if (pendingCapture == binding->handle) {
           pendingCapture = 0;
           widget->grabMouse();
+          binding->grabAgainWhenShown = true;
         }
         return false;
       case QEvent::Close:
@@ -182,6 +177,19 @@ void onWidgetGone(WindowHandle window) {
 
 WindowHandle pendingCapture = 0;
 
+void sendSizeNotice(WindowBinding& binding) {
+  QWidget* widget = binding.widget;
+  if (!widget) return;
+  SizeKind kind = widget->isMinimized() ? SizeKind::Minimised
+                  : binding.maximised   ? SizeKind::Maximised
+                                        : SizeKind::Restored;
+  QSize size = widget->size();
+  if (static_cast<int>(kind) == binding.lastSizeKind && size == binding.lastSize) return;
+  binding.lastSizeKind = static_cast<int>(kind);
+  binding.lastSize = size;
+  notify(binding, Message::Size, static_cast<WParam>(kind), packPosition(size.width(), size.height()));
+}
+
 WindowBinding* findBinding(WindowHandle window) {
   auto found = bindings.find(window);
   return found == bindings.end() ? nullptr : found->second.get();
@@ -201,12 +209,9 @@ void forgetWindow(WindowHandle window) {
 bool dispatchEvent(WindowHandle window, Message message, WParam wParam, LParam lParam) {
   WindowBinding* binding = findBinding(window);
   if (!binding) return false;
-  WindowProcedure procedure = binding->procedure;
-  if (!procedure) return true;
-  frames.push_back({window, message, true});
-  procedure(window, message, wParam, lParam);
-  bool toToolkit = frames.back().passToToolkit;
-  frames.pop_back();
+  if (!binding->procedure) return true;
+  bool toToolkit = false;
+  runProcedure(window, message, wParam, lParam, true, &toToolkit);
   return toToolkit;
 }
 
@@ -295,7 +300,9 @@ MessageResult sendMessage(WindowHandle window, Message message, WParam wParam, L
 }
 
 bool postMessage(WindowHandle window, Message message, WParam wParam, LParam lParam) {
-  if (!isWindow(window)) return false;
+  // From another thread the window is looked up only when the message is sent.
+  bool windowThread = QThread::currentThread() == QCoreApplication::instance()->thread();
+  if (windowThread && !isWindow(window)) return false;
   QMetaObject::invokeMethod(
       QCoreApplication::instance(), [=] { sendMessage(window, message, wParam, lParam); }, Qt::QueuedConnection);
   return true;

@@ -72,6 +72,17 @@ TEST_F(GxObjectsTest, AttachAndEveryCreateDeleteThePreviousObject) {
   EXPECT_EQ(color, 0xFF445566u);
 }
 
+TEST_F(GxObjectsTest, AttachOfTheHeldHandleKeepsIt) {
+  GxBrush brush;
+  ASSERT_EQ(brush.CreateSolidFill(0xFF010203), gdiplus::Ok);
+  test::clearDeleteSpy();
+  brush.Attach(brush.GetHandle());
+  EXPECT_TRUE(test::deletedBrushes().empty());
+  GxArgb color = 0;
+  EXPECT_EQ(brush.GetSolidFillColor(color), gdiplus::Ok);
+  EXPECT_EQ(color, 0xFF010203u);
+}
+
 TEST_F(GxObjectsTest, FailedCreateLeavesTheObjectEmpty) {
   GxBrush brush;
   ASSERT_EQ(brush.CreateSolidFill(0xFF000000), gdiplus::Ok);

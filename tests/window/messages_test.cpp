@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <memory>
+#include <thread>
 
 #include "platform/window/qt_window.h"
 #include "tests/window/recorder.h"
@@ -148,6 +149,31 @@ TEST(Subclass, SizeNoticesTellRestoredAndMaximised) {
   EXPECT_EQ(recorder.last(Message::Size)->wParam, static_cast<WParam>(SizeKind::Restored));
 }
 
+TEST(Subclass, AMaximisedWindowMovedByTheProgramStaysMaximisedUntilRestored) {
+  Recorder recorder;
+  QWidget widget(nullptr, Qt::FramelessWindowHint);
+  widget.setGeometry(50, 50, 300, 200);
+  widget.show();
+  WindowHandle window = handleOf(&widget);
+  recorder.previous = subclassWindow(window, recorder.procedure());
+
+  maximiseWindow(window);
+  QApplication::processEvents();
+  moveWindow(window, Rect{0, 0, 500, 400});  // kept clear of a taskbar, as the skin does
+  QApplication::processEvents();
+  EXPECT_EQ(windowState(window), WindowState::Maximised);
+  const Received* size = recorder.last(Message::Size);
+  EXPECT_EQ(size->wParam, static_cast<WParam>(SizeKind::Maximised));
+  EXPECT_EQ(packedX(size->lParam), 500);
+  EXPECT_EQ(packedY(size->lParam), 400);
+
+  restoreWindow(window);
+  QApplication::processEvents();
+  EXPECT_EQ(windowState(window), WindowState::Normal);
+  EXPECT_EQ(recorder.last(Message::Size)->wParam, static_cast<WParam>(SizeKind::Restored));
+  EXPECT_EQ(windowRect(window), (Rect{50, 50, 350, 250}));
+}
+
 TEST(Messages, SendCallsTheProcedureAndReturnsItsResult) {
   QWidget widget;
   WindowHandle window = handleOf(&widget);
@@ -218,6 +244,27 @@ TEST(MessageLoop, RunsPostedMessagesUntilAQuitAndNestedLoopsQuitInnermostFirst) 
   EXPECT_EQ(outer, 9);
   std::vector<std::string> expected = {"message 1", "message 2", "inner ended 5"};
   EXPECT_EQ(events, expected);
+}
+
+TEST(MessageLoop, AMessagePostedFromAnotherThreadIsHandledOnTheWindowThread) {
+  QWidget widget;
+  WindowHandle window = handleOf(&widget);
+  std::thread::id handledOn;
+  subclassWindow(window, [&](WindowHandle, Message message, WParam wParam, LParam) -> MessageResult {
+    if (message == Message::User && wParam == 7) {
+      handledOn = std::this_thread::get_id();
+      postQuit(0);
+    }
+    return 0;
+  });
+  QTimer guard;  // ends the loop should the message never come
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] { postQuit(1); });
+  guard.start(5000);
+  std::thread worker([window] { postMessage(window, Message::User, 7); });
+  EXPECT_EQ(runMessageLoop(), 0);
+  worker.join();
+  EXPECT_EQ(handledOn, std::this_thread::get_id());
 }
 
 }  // namespace

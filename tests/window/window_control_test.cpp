@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QBuffer>
 #include <QImage>
+#include <QThread>
 #include <QWidget>
 #include <QWindow>
 
@@ -131,7 +133,11 @@ TEST(Input, AnInjectedClickReachesTheWindowUnderThePoint) {
   ASSERT_TRUE(injectLeftClick({70, 80}));
   EXPECT_EQ(cursorPosition(), (Point{70, 80}));
   EXPECT_EQ(recorder.count(Message::LeftDown), 0);  // queued like real input
-  QApplication::processEvents();
+  // Real input comes back through the event queue; give it a moment on a real display.
+  for (int wait = 0; wait < 200 && recorder.count(Message::LeftUp) == 0; ++wait) {
+    QApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(5);
+  }
   ASSERT_EQ(recorder.count(Message::LeftDown), 1);
   ASSERT_EQ(recorder.count(Message::LeftUp), 1);
   EXPECT_EQ(packedX(recorder.last(Message::LeftUp)->lParam), 20);
@@ -147,6 +153,19 @@ TEST(Geometry, MoveAndTitle) {
   EXPECT_EQ(windowRect(window), (Rect{10, 20, 660, 687}));
   EXPECT_EQ(windowTitle(window), " Pindora v2.0");
   EXPECT_EQ(windowRect(0), Rect{});
+}
+
+TEST(Geometry, AFramelessWindowGainsMaximiseAndMinimiseAndStaysShown) {
+  QWidget widget;
+  widget.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  widget.show();
+  allowMaximiseAndMinimise(handleOf(&widget));
+  const Qt::WindowFlags flags = widget.windowHandle()->flags();
+  EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowSystemMenuHint));
+  EXPECT_TRUE(flags.testFlag(Qt::FramelessWindowHint));
+  EXPECT_TRUE(widget.isVisible());
 }
 
 }  // namespace
