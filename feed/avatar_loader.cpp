@@ -66,10 +66,9 @@ private:
         generation_ = ++state_.generation_;
 
         for (int button : kButtonReadOrder) {
-            if (!isChecked(findControl(categoryButtonName(button)))) continue;
-            const auto category = std::find_if(kFeedCategories.begin(), kFeedCategories.end(),
-                                               [button](const FeedCategory& c) { return c.button == button; });
-            state_.feedUrl_ = categoryListAddress(*category, host, state_.currentPage());
+            if (isChecked(findControl(categoryButtonName(button)))) {
+                state_.feedUrl_ = categoryListAddress(kFeedCategories[button - 1], host, state_.currentPage());
+            }
         }
         const Bytes busy = busyImage();
         for (int n = 1; n <= kBoxCount; ++n) setPicture(findControlByTag(n), busy);
