@@ -41,11 +41,11 @@ public:
         regex.matchAll(preparedAvatarPattern(), html);
         const int count = std::min(regex.matchCount(), kBoxCount);
         for (int n = 1; n <= count; ++n) {
-            const Bytes thumbnail = webRequestBytes("http://" + host + "/" + regex.subMatchText(n, 2));
+            Bytes thumbnail = webRequestBytes("http://" + host + "/" + regex.subMatchText(n, 2));
             const Text link = replaceText(regex.subMatchText(n, 1), "&amp;", "&");
             std::lock_guard lock(state_.mutex_);
             if (!isLatest()) return;
-            setPicture(findControlByTag(n), thumbnail);
+            setPicture(findControlByTag(n), std::move(thumbnail));
             state_.avatarLinks_.push_back(link);
         }
     }
