@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-zenhei
   xvfb xauth xdotool xclip imagemagick x11-utils
+  libxtst-dev
 )
 
 missing=()
