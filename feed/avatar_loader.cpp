@@ -24,12 +24,14 @@ constexpr int kBoxCount = 6;
 // state's lock, that this load still holds the latest generation.
 class AvatarLoad {
 public:
-    explicit AvatarLoad(FeedState& state) : state_(state), cancel_(std::make_shared<inet::CancelToken>()) {}
+    AvatarLoad(FeedState& state, bool startedByStartAvatarLoad)
+        : state_(state), counted_(startedByStartAvatarLoad), cancel_(std::make_shared<inet::CancelToken>()) {}
 
     void run() {
         inet::ScopedCancelToken transfersOfThisLoad(cancel_);
         const Text host = forumHost();
-        const Text listAddress = begin(host);
+        Text listAddress;
+        if (!begin(host, listAddress)) return;
         const Text html = webRequestText(listAddress);
         {
             std::lock_guard lock(state_.mutex_);
@@ -41,11 +43,11 @@ public:
         regex.matchAll(preparedAvatarPattern(), html);
         const int count = std::min(regex.matchCount(), kBoxCount);
         for (int n = 1; n <= count; ++n) {
-            const Bytes thumbnail = webRequestBytes("http://" + host + "/" + regex.subMatchText(n, 2));
+            Bytes thumbnail = webRequestBytes("http://" + host + "/" + regex.subMatchText(n, 2));
             const Text link = replaceText(regex.subMatchText(n, 1), "&amp;", "&");
             std::lock_guard lock(state_.mutex_);
             if (!isLatest()) return;
-            setPicture(findControlByTag(n), thumbnail);
+            setPicture(findControlByTag(n), std::move(thumbnail));
             state_.avatarLinks_.push_back(link);
         }
     }
@@ -53,33 +55,37 @@ public:
     ~AvatarLoad() {
         std::lock_guard lock(state_.mutex_);
         std::erase(state_.running_, cancel_);
-        if (state_.running_.empty()) state_.noneRunning_.notify_all();
+        if (state_.running_.empty() && state_.starting_ == 0) state_.noneRunning_.notify_all();
     }
 
 private:
     // Becomes the latest load, outdating and aborting the others; chooses the list address,
-    // shows the busy picture and empties the links. Returns the address to fetch.
-    Text begin(std::string_view host) {
+    // shows the busy picture and empties the links. False, with nothing written, while the
+    // loads are being stopped.
+    bool begin(std::string_view host, Text& listAddress) {
         std::lock_guard lock(state_.mutex_);
+        if (counted_) --state_.starting_;
+        if (state_.stopping_) return false;
         for (const auto& other : state_.running_) other->cancel();
         state_.running_.push_back(cancel_);
         generation_ = ++state_.generation_;
 
         for (int button : kButtonReadOrder) {
-            if (!isChecked(findControl(categoryButtonName(button)))) continue;
-            const auto category = std::find_if(kFeedCategories.begin(), kFeedCategories.end(),
-                                               [button](const FeedCategory& c) { return c.button == button; });
-            state_.feedUrl_ = categoryListAddress(*category, host, state_.currentPage());
+            if (isChecked(findControl(categoryButtonName(button)))) {
+                state_.feedUrl_ = categoryListAddress(kFeedCategories[button - 1], host, state_.currentPage());
+            }
         }
         const Bytes busy = busyImage();
         for (int n = 1; n <= kBoxCount; ++n) setPicture(findControlByTag(n), busy);
         state_.avatarLinks_.clear();
-        return state_.feedUrl_;
+        listAddress = state_.feedUrl_;
+        return true;
     }
 
     bool isLatest() const { return generation_ == state_.generation_; }
 
     FeedState& state_;
+    const bool counted_;
     std::shared_ptr<inet::CancelToken> cancel_;
     std::uint64_t generation_ = 0;
 };
@@ -91,16 +97,27 @@ Bytes busyImage() {
     return Bytes(bytes.begin(), bytes.end());
 }
 
-void avatarLoadThread() { loadAvatarPage(); }
+void startAvatarLoad() {
+    FeedState& state = feedState();
+    {
+        std::lock_guard lock(state.mutex_);
+        ++state.starting_;
+    }
+    startThread(avatarLoadThread);
+}
 
-void loadAvatarPage() { AvatarLoad(feedState()).run(); }
+void avatarLoadThread() { AvatarLoad(feedState(), true).run(); }
+
+void loadAvatarPage() { AvatarLoad(feedState(), false).run(); }
 
 void stopAvatarLoads() {
     FeedState& state = feedState();
     std::unique_lock lock(state.mutex_);
+    state.stopping_ = true;
     ++state.generation_;
     for (const auto& load : state.running_) load->cancel();
-    state.noneRunning_.wait(lock, [&state] { return state.running_.empty(); });
+    state.noneRunning_.wait(lock, [&state] { return state.running_.empty() && state.starting_ == 0; });
+    state.stopping_ = false;
 }
 
 }  // namespace pindora

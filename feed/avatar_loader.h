@@ -25,13 +25,18 @@ Text preparedAvatarPattern();
 // The picture the boxes show while a load runs (an animated GIF).
 Bytes busyImage();
 
-// Entry of a load's worker thread: runs loadAvatarPage once.
+// Starts one load on a worker thread of its own (avatarLoadThread) and returns at once. This is
+// how the window starts loads: a load started so is counted from this call on, so that
+// stopAvatarLoads also stops it when its thread has not begun yet.
+void startAvatarLoad();
+// Entry of a load's worker thread started by startAvatarLoad: runs the load once.
 void avatarLoadThread();
+// One load on the calling thread.
 void loadAvatarPage();
 
-// Makes every running load outdated, aborts its transfers and returns when all have ended.
-// Called by the window thread at exit; loads never wait for the window thread, so this cannot
-// deadlock with them.
+// Makes every running or starting load outdated, aborts its transfers and returns when all have
+// ended. Called by the window thread at exit; loads never wait for the window thread, so this
+// cannot deadlock with them. Loads started afterwards run normally.
 void stopAvatarLoads();
 
 }  // namespace pindora

@@ -37,6 +37,7 @@ public:
 
 private:
     friend class AvatarLoad;
+    friend void startAvatarLoad();
     friend void stopAvatarLoads();
 
     mutable std::mutex mutex_;
@@ -47,6 +48,8 @@ private:
 
     // Loads: only the load holding the latest generation writes; the others stop.
     std::uint64_t generation_ = 0;
+    int starting_ = 0;  // threads started by startAvatarLoad that have not begun their load yet
+    bool stopping_ = false;
     std::vector<std::shared_ptr<inet::CancelToken>> running_;
     std::condition_variable noneRunning_;
 };

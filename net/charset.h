@@ -1,5 +1,5 @@
 #pragma once
-// Part 3.1's UTF-8 conversions, as bytes.
+// The request routine's UTF-8 conversions, as bytes.
 
 #include "base/types.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-// Part 3.2: cookie capture, tidy-up and merge.
+// Cookie handling: cookie capture, tidy-up and merge.
 
 #include <vector>
 

@@ -1,5 +1,5 @@
 #pragma once
-// Part 3.3: location capture and the redirect decision, as text functions.
+// Redirect following: location capture and the redirect decision, as text functions.
 
 #include "base/types.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-// Part 3.1's text helpers: markers, header values and the three parts of an address.
+// The request routine's text helpers: markers, header values and the three parts of an address.
 
 #include "base/types.h"
 

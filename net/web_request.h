@@ -1,6 +1,6 @@
 #pragma once
-// Part 3.1: the request routine in its text and bytes variants, with the cookie handling of
-// Part 3.2 and the 301 Moved follow-up of Part 3.3 at its two hooks.
+// The request routine in its text and bytes variants, with the cookie handling and the
+// 301 Moved follow-up at its two hooks.
 //
 // RequestArgs holds the eleven arguments. `url` is required; every other argument is a
 // std::optional whose has_value() is the given-flag. Only `cookies` and `proxy` act on the flag

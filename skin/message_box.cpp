@@ -38,7 +38,7 @@ void onCreate(WindowHandle box) {
   MessageBoxState& state = messageBoxState();
   SkinState& skin = skinState();
   state.closeButtonRect = {250, 0, 40, 20};
-  state.closeButtonState = 0;
+  state.closeButtonState = 0;  // a box closed by its close button left it pressed
   WindowShaper().setRoundTopRegion(box, messageBoxWidth, state.messageBoxHeight, 5, 5);
   skin.chromeInteractive = 0;
   sendMessage(skin.skinWindow, Message::Enable, 0);

@@ -1,7 +1,7 @@
 #pragma once
-// platform/inet: the HTTP transport under the request routines of Part 3.1, over libcurl.
+// platform/inet: the HTTP transport under the request routines, over libcurl.
 //
-// The operations mirror the transport table of Part 3.1 (open session, connect, open request,
+// The operations mirror the transport steps of the request routine (open session, connect, open request,
 // send, read body, raw headers, close), in our own terms. Handles are plain pointers that the
 // caller closes, request first, then connection, then session. Like the platform's, opening a
 // session, a connection or a request never reaches the network: a host that does not resolve

@@ -29,7 +29,7 @@ protected:
 };
 DemoForum* DemoForumTest::forum = nullptr;
 
-// The loader's pattern (Part 2.1) with its grave accents turned into quotes.
+// The loader's pattern with its grave accents turned into quotes.
 const std::regex& loaderPattern() {
     static const std::regex pattern(
         "<a href=\"(.*?)\" class=\"image\" title=\".*?\" target=\"_blank\" style=\"[\\S\\s]*?<img src=\"(.*?)\" border",
@@ -150,6 +150,17 @@ TEST_F(DemoForumTest, LatencyOption) {
     EXPECT_EQ(get("/test/echo"), "ok");
     EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(300));
     forum->setLatency(std::chrono::milliseconds(0));
+}
+
+TEST(DemoForumLifecycle, StopRightAfterStart) {
+    for (int i = 0; i < 20; ++i) {
+        DemoForum quick;
+        ASSERT_GT(quick.start(), 0);
+        quick.stop();
+    }
+    DemoForum restarted;
+    ASSERT_GT(restarted.start(), 0);
+    EXPECT_EQ(toText(webRequestBytes(restarted.baseUrl() + "/test/echo")), "ok");
 }
 
 TEST_F(DemoForumTest, ItemsPerPageOption) {

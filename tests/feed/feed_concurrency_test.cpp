@@ -123,5 +123,19 @@ TEST_F(FeedTest, StoppingAbortsRunningLoadsAndWaitsForThem) {
     EXPECT_EQ(feedState().avatarLinks().size(), 6u);
 }
 
+TEST_F(FeedTest, ALoadStartedJustBeforeTheStopNeverWritesAfterIt) {
+    // The stop comes while the load's thread is still starting: the load must not begin later.
+    demo::DemoForum forum(demo::DemoForumOptions{.latency = 200ms});
+    ASSERT_GT(forum.start(), 0);
+    pointAt(forum.hostAndPort());
+    for (int round = 0; round < 5; ++round) {
+        startLoad();
+        stopAvatarLoads();
+        waitForThreads();
+        EXPECT_TRUE(feedState().pageHtml().empty()) << "round " << round;
+        EXPECT_TRUE(feedState().avatarLinks().empty()) << "round " << round;
+    }
+}
+
 }  // namespace
 }  // namespace pindora

@@ -63,7 +63,7 @@ void FeedTest::pointAt(const std::string& hostAndPort) { setenv("PINDORA_FORUM_H
 
 void FeedTest::checkCategory(int button) { setChecked(findControl(categoryButtonName(button)), true); }
 
-void FeedTest::startLoad() { startThread(avatarLoadThread); }
+void FeedTest::startLoad() { startAvatarLoad(); }
 
 void FeedTest::runLoad() {
     startLoad();

@@ -1,4 +1,4 @@
-// Part 3.2: capture, tidy-up and the table of merges.
+// Cookies: capture, tidy-up and the table of merges.
 #include <gtest/gtest.h>
 
 #include "net/cookies.h"

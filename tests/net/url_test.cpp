@@ -1,4 +1,4 @@
-// Part 3.1's text helpers, as tables.
+// The request routine's text helpers, as tables.
 #include <gtest/gtest.h>
 
 #include "net/charset.h"

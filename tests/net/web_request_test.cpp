@@ -185,7 +185,7 @@ TEST_F(WebRequest, CookiesCapturedAndMerged) {
     a.cookies = "a=1; b=2; d=5";
     webRequestText(a);
     EXPECT_EQ(linesNamed(last(), "Cookie:"), std::vector<std::string>{"Cookie: a=1; b=2; d=5"});
-    // "c=4" has no ";" after the marker: its entry is empty (Part 3.2), and travels as one.
+    // "c=4" has no ";" after the marker: its entry is empty, and travels as one.
     EXPECT_EQ(*a.responseCookies, "b=3;;a=deleted");
     EXPECT_EQ(*a.cookies, "b=3; ; d=5");
 }

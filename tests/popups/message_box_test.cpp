@@ -142,6 +142,20 @@ TEST(MessageBoxWindow, HoverAndLeaveRepaintTheCloseButton) {
   EXPECT_EQ(afterLeave, 0);
 }
 
+TEST(MessageBoxWindow, ANewBoxShowsItsCloseButtonUnpressed) {
+  SkinnedWindow skinned;
+  skinned.then([] { sendMouse(openBox(), QEvent::MouseButtonPress, 270, 10); });
+  skinned.then([] { sendMouse(openBox(), QEvent::MouseButtonRelease, 270, 10); });
+  ASSERT_EQ(skinned.frame->showMessage("first", 1), -1);
+  int stateAtOpening = -1;
+  skinned.then([&] {
+    stateAtOpening = messageBoxState().closeButtonState;
+    sendMessage(openBox(), Message::Close);
+  });
+  skinned.frame->showMessage("second", 1);
+  EXPECT_EQ(stateAtOpening, 0);
+}
+
 TEST(MessageBoxWindow, AClassThatCannotBeRegisteredShowsThePlainMessageBox) {
   SkinnedWindow skinned;
   ASSERT_TRUE(registerPopupClass("MessageBox10", defaultProcedure));  // taken: registering fails

@@ -221,7 +221,9 @@ TEST(SkinPickerWindow, AClickOutsideIsReplayedOnANavigationItemOrTitleBarButton)
     EXPECT_EQ(presses, test.presses) << test.name;
     EXPECT_EQ(navClicks, test.navClicks) << test.name;
     EXPECT_EQ(extraClicks, test.extraClicks) << test.name;
-    if (test.navClicks > 0) EXPECT_EQ(navNumbers.back(), 1) << test.name;
+    if (test.navClicks > 0) {
+      EXPECT_EQ(navNumbers.back(), 1) << test.name;
+    }
   }
 }
 

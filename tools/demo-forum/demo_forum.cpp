@@ -352,6 +352,10 @@ int DemoForum::start(int port) {
     if (bound <= 0) return -1;
     impl_->port = bound;
     impl_->thread = std::thread([this] { impl_->server.listen_after_bind(); });
+    // httplib's stop() does nothing before the listen loop runs: wait for it, so that a stop()
+    // right after start() cannot miss it and leave the thread listening.
+    for (int waited = 0; !impl_->server.is_running() && waited < 5000; ++waited)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     return bound;
 }
 

@@ -99,7 +99,7 @@ public:
     // What it serves.
     static std::vector<int> typeIds();                 // 131..136
     static int pageCount(int typeId);                  // 5..8; 0 for an unknown category
-    // The loader's exact list path for the category and page (Part 2.1, with its "&_=" suffix).
+    // The loader's exact list path for the category and page (with its "&_=" suffix).
     static std::string listPath(int typeId, int page);
     std::vector<DemoItem> items(int typeId, int page) const;   // empty past the end
     std::optional<DemoItem> itemByTid(int tid) const;
