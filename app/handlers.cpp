@@ -54,7 +54,7 @@ void bindLink(std::string_view utf8Name, std::string_view path) {
 
 }  // namespace
 
-void startFeedLoad() { startThread(avatarLoadThread); }
+void startFeedLoad() { startAvatarLoad(); }
 
 void bindMainWindowHandlers(ControlRef window) {
     setEventHandler(window, FormEvent::Created, onWindowCreated);
