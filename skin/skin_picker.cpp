@@ -26,19 +26,14 @@ Point topLeftOf(WindowHandle window) {
   return {rect.left, rect.top};
 }
 
-// An item of the popup changed. Every paint replaces the popup's whole picture, but the window
-// system shows a new layered picture only within the part being painted: so the whole popup is
-// marked for painting, not just the item.
-void repaintPopup(WindowHandle popup, bool now) {
-  invalidate(popup, std::nullopt, false);
-  if (now) updateNow(popup);
-}
-
 class PopupEffects : public PickerEffects {
  public:
   explicit PopupEffects(WindowHandle popup) : popup_(popup) {}
 
-  void repaintItem(const ChromeRect&, bool now) override { repaintPopup(popup_, now); }
+  void repaintItem(const ChromeRect& rect, bool now) override {
+    invalidate(popup_, toRect(rect), false);
+    if (now) updateNow(popup_);
+  }
   void writeSetting(const char* key, const Text& value) override {
     // A failed write is not reported: the choice still holds until the program ends.
     writeProfileString(skinConfigPath(), "Skin", key, value);
@@ -121,7 +116,10 @@ MessageResult skinPickerProcedure(WindowHandle popup, Message message, WParam wP
     case Message::Destroy: onDestroy(popup); return 0;
     case Message::Paint: paintSkinPicker(popup); return 0;
     case Message::MouseMove:
-      if (!trackPickerHover(picker, lParam).empty()) repaintPopup(popup, true);
+      for (const ChromeRect& changed : trackPickerHover(picker, lParam)) {
+        invalidate(popup, toRect(changed), false);
+        updateNow(popup);
+      }
       return 0;
     case Message::LeftDown: {
       PopupEffects effects(popup);
