@@ -66,6 +66,8 @@ FormDescription mainFormDescription(std::string_view host) {
     form.height = 667;
     form.frameless = true;  // the skin draws the frame and the title bar
     form.icon = asset("app/icon.png");
+    form.fontFamily = utf8ToCp936("宋体");  // 9 points: the blanks left in the texts for the link labels fit it
+    form.fontPixelSize = 12;
 
     auto& controls = form.controls;
     ControlDescription tabControl = control(ControlKind::TabControl, tabs, "", 0, 10, 121, 630, 511);

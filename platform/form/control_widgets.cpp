@@ -32,8 +32,22 @@ QWidget* createTabControl(const ControlDescription& description, QWidget* parent
     return pages;
 }
 
+// Lines exactly one font size apart, each blank half a font size wide (en spaces), as in the
+// 9-point face the texts were laid out for: they leave blank room for link labels placed over
+// them, which then sit where the room is.
+QString evenlySpacedLines(const QString& text, int lineHeight) {
+    QString html = text.toHtmlEscaped();
+    html.replace(QLatin1Char(' '), QChar(0x2002));
+    html.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+    return QStringLiteral("<div style=\"white-space:pre-wrap; line-height:%1px; -qt-line-height-type:fixed\">%2</div>").arg(lineHeight).arg(html);
+}
+
 QLabel* createLabel(const ControlDescription& description, QWidget* parent, bool transparent) {
     auto* label = new QLabel(displayText(description.text), parent);
+    if (!transparent && label->font().pixelSize() > 0) {
+        label->setTextFormat(Qt::RichText);
+        label->setText(evenlySpacedLines(displayText(description.text), label->font().pixelSize()));
+    }
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     if (transparent) {

@@ -62,6 +62,8 @@ struct FormDescription {
     int height = 0;
     bool frameless = false;  // no frame or title bar from the window system
     Bytes icon;              // the window's icon (image file bytes), or none
+    Text fontFamily;         // the controls' font; the toolkit's when empty
+    int fontPixelSize = 0;
     std::vector<ControlDescription> controls;  // parents before their children
 };
 

@@ -1,5 +1,6 @@
 // Building the main window from its description, and the toolkit-side lookups.
 
+#include <QFont>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <map>
@@ -47,6 +48,11 @@ ControlRef createMainWindow(const FormDescription& description) {
     window->setWindowTitle(toQString(description.title));
     if (description.frameless) window->setWindowFlag(Qt::FramelessWindowHint);
     if (!description.icon.empty()) window->setWindowIcon(iconFromBytes(description.icon));
+    if (!description.fontFamily.empty()) {
+        QFont font(toQString(description.fontFamily));
+        if (description.fontPixelSize > 0) font.setPixelSize(description.fontPixelSize);
+        window->setFont(font);
+    }
     window->setGeometry(description.x, description.y, description.width, description.height);
 
     ControlRegistry& registry = controlRegistry();
