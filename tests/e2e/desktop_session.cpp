@@ -9,7 +9,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -56,14 +56,21 @@ bool ChildProcess::start(const std::vector<std::string>& argv, const std::map<st
     for (std::string& entry : envText) envp.push_back(entry.data());
     envp.push_back(nullptr);
 
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    if (stdoutFd >= 0) posix_spawn_file_actions_adddup2(&actions, stdoutFd, STDOUT_FILENO);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    pid_t pid = -1;
-    const int error = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (error != 0) return false;
+    // fork and exec rather than posix_spawn: the child asks to be ended with the test, so that
+    // no X server or program outlives a test binary that crashed. Only async-signal-safe calls
+    // run between fork and exec.
+    const pid_t parent = getpid();
+    const pid_t pid = fork();
+    if (pid < 0) return false;
+    if (pid == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() != parent) _exit(127);
+        if (stdoutFd >= 0) dup2(stdoutFd, STDOUT_FILENO);
+        const int devNull = open("/dev/null", O_RDONLY);
+        if (devNull >= 0) dup2(devNull, STDIN_FILENO);
+        execvpe(args[0], args.data(), envp.data());
+        _exit(127);
+    }
     pid_ = pid;
     status_.reset();
     return true;
