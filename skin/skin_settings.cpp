@@ -7,6 +7,7 @@
 #include "assets/assets.h"
 #include "platform/profile/profile.h"
 #include "platform/profile/program_paths.h"
+#include "skin/skin_pictures.h"
 #include "skin/skin_state.h"
 
 namespace pindora {
@@ -34,6 +35,7 @@ Bytes backgroundPicture(int n) {
 void loadSkinPicture(int n) {
   if (n < firstBackgroundPicture || n > lastBackgroundPicture) return;
   skinState().skinPicture = backgroundPicture(n);
+  dropDecodedPictures();
 }
 
 std::int64_t profileNumber(const Text& text) {
