@@ -7,7 +7,6 @@
 #include <functional>
 #include <vector>
 
-#include "assets/assets.h"
 #include "gfx/gx_graphics.h"
 #include "gfx/gx_session.h"
 #include "platform/codepage/codepage.h"
