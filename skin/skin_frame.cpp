@@ -88,7 +88,7 @@ void SkinFrame::attach(WindowHandle window, std::optional<bool> useConfigFile) {
   noticeText_ = utf8ToCp936("版本信息:Veneer换肤模块V1.0(更新时间:2011-04-12)");
   state.skinWindow = window;
   painter_->subclass(window, messageEntry_);
-  // A window of the window layer maximises and minimises without style bits of its own.
+  allowMaximiseAndMinimise(window);
   state.smallIcon = static_cast<IconHandle>(sendMessage(window, Message::GetIcon, 0));
   state.useConfigFile = useConfigFile.value_or(false) ? 1 : 0;
   loadSettings();

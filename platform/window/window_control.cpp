@@ -125,6 +125,18 @@ void setTopmost(WindowHandle window, bool topmost) {
   if (topmost) widget->window()->raise();
 }
 
+void allowMaximiseAndMinimise(WindowHandle window) {
+  QWidget* widget = widgetOf(window);
+  if (!widget) return;
+  constexpr Qt::WindowFlags capabilities = Qt::WindowMinMaxButtonsHint | Qt::WindowSystemMenuHint;
+  // Changing a shown widget's flags would hide it; its native window takes them in place.
+  if (QWindow* native = nativeWindowOf(window)) {
+    native->setFlags(native->flags() | capabilities);
+  } else {
+    widget->window()->setWindowFlags(widget->window()->windowFlags() | capabilities);
+  }
+}
+
 bool startSystemMove(WindowHandle window) {
   QWindow* native = nativeWindowOf(window);
   return native && native->startSystemMove();

@@ -24,6 +24,9 @@ void minimiseWindow(WindowHandle window);
 void destroyWindow(WindowHandle window);
 // Keeps the window above the others, or no more; switching it on also raises the window.
 void setTopmost(WindowHandle window, bool topmost);
+// Tells the window system that a frameless window may be maximised and minimised and has a
+// system menu, so a window manager offers those actions for it too.
+void allowMaximiseAndMinimise(WindowHandle window);
 
 // Move or size the window by the window system, as if its caption or an edge were dragged
 // with the left button held. False when the window system refuses (no window manager).

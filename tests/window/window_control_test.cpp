@@ -155,5 +155,18 @@ TEST(Geometry, MoveAndTitle) {
   EXPECT_EQ(windowRect(0), Rect{});
 }
 
+TEST(Geometry, AFramelessWindowGainsMaximiseAndMinimiseAndStaysShown) {
+  QWidget widget;
+  widget.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  widget.show();
+  allowMaximiseAndMinimise(handleOf(&widget));
+  const Qt::WindowFlags flags = widget.windowHandle()->flags();
+  EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowSystemMenuHint));
+  EXPECT_TRUE(flags.testFlag(Qt::FramelessWindowHint));
+  EXPECT_TRUE(widget.isVisible());
+}
+
 }  // namespace
 }  // namespace pindora
