@@ -30,11 +30,6 @@ constexpr int W = 650;
 constexpr int H = 667;
 constexpr int updateMargin = 5;  // the window painter's surface: the update rectangle plus 5
 
-Bytes asset(std::string_view name) {
-  auto bytes = assetBytes(name);
-  return Bytes(bytes.begin(), bytes.end());
-}
-
 // The program's main window as the application dresses it: icon, title, five navigation
 // items and a notice.
 struct SkinnedWindow {
@@ -46,12 +41,12 @@ struct SkinnedWindow {
     widget->setWindowTitle(QString::fromUtf8("Pindora 头像精选"));
     widget->setGeometry(100, 100, W, H);
     window = handleOf(widget.get());
-    setSmallIcon(window, asset("app/icon.png"));
+    setSmallIcon(window, assetCopy("app/icon.png"));
     skin->attach(window, false);
     const char* labels[] = {"  首页", "关于我们", "联系我们", "提交BUG", "使用说明"};
     const char* icons[] = {"app/nav_home.png", "app/nav_about.png", "app/nav_contact.png", "app/nav_bug.png",
                            "app/nav_usage.png"};
-    for (int i = 0; i < 5; ++i) skin->addNavItem(utf8ToCp936(labels[i]), asset(icons[i]));
+    for (int i = 0; i < 5; ++i) skin->addNavItem(utf8ToCp936(labels[i]), assetCopy(icons[i]));
     skin->setNotice(utf8ToCp936("欢迎使用 Pindora：点击头像打开帖子，右键复制或另存为。"));
     texts = {windowTitle(window), skin->noticeText()};
   }

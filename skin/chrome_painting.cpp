@@ -1,5 +1,6 @@
 #include "skin/chrome_painting.h"
 
+#include "assets/assets.h"
 #include "gfx/gx_brush.h"
 #include "gfx/gx_color.h"
 #include "gfx/gx_font.h"
@@ -28,11 +29,7 @@ constexpr std::uint32_t white = 0xFFFFFF;
 constexpr std::uint32_t black = 0x000000;
 
 void drawPicture(GxGraphics& graphics, const Bytes& bytes, const ChromeRect& rect) {
-  const GxImage& image = chromePictures().picture(bytes);
-  if (image.GetHandle()) {
-    graphics.DrawImageRect(image, static_cast<float>(rect.left), static_cast<float>(rect.top),
-                           static_cast<float>(rect.width), static_cast<float>(rect.height));
-  }
+  drawPicture(graphics, chromePictures().picture(bytes), rect);
 }
 
 // Paints the background and returns its tone: the colour (COLORREF) or the sampled pixel (ARGB).
@@ -143,7 +140,7 @@ void paintChrome(GxGraphics& graphics, int width, int height, const ChromeText& 
 
   graphics.DrawString(texts.notice, 4, static_cast<float>(height - 19), font, textBrush);
 
-  drawPicture(graphics, pictureBytes("grip.png"), {width - 13, height - 13, 9, 8});
+  drawPicture(graphics, assetCopy("grip.png"), {width - 13, height - 13, 9, 8});
 }
 
 }  // namespace pindora

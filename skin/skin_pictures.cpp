@@ -35,6 +35,12 @@ GxImage decodePicture(const Bytes& bytes) {
   return image;
 }
 
+void drawPicture(GxGraphics& graphics, const GxImage& image, const ChromeRect& rect) {
+  if (!image.GetHandle()) return;
+  graphics.DrawImageRect(image, static_cast<float>(rect.left), static_cast<float>(rect.top),
+                         static_cast<float>(rect.width), static_cast<float>(rect.height));
+}
+
 PictureCache& chromePictures() {
   const SkinLook look = currentLook();
   if (look != cachedLook) {

@@ -28,8 +28,7 @@ std::string skinConfigPath() { return configFilePath(); }
 
 Bytes backgroundPicture(int n) {
   if (n < firstBackgroundPicture || n > lastBackgroundPicture) return {};
-  auto bytes = assetBytes("backgrounds/" + std::to_string(n) + ".png");
-  return Bytes(bytes.begin(), bytes.end());
+  return assetCopy("backgrounds/" + std::to_string(n) + ".png");
 }
 
 void loadSkinPicture(int n) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "assets/assets.h"
 #include "gfx/gx_graphics.h"
 #include "gfx/gx_session.h"
 #include "platform/codepage/codepage.h"
@@ -42,9 +43,9 @@ using PictureCacheTest = DrawingSession;
 
 TEST_F(PictureCacheTest, EqualBytesInAnotherBufferFindTheSamePictureAndOtherBytesAnother) {
   PictureCache cache;
-  const Bytes close = pictureBytes("title/close_normal.png");
+  const Bytes close = assetCopy("title/close_normal.png");
   const Bytes copy = close;
-  const Bytes other = pictureBytes("title/close_hover.png");
+  const Bytes other = assetCopy("title/close_hover.png");
   const gdiplus::GpImage* first = cache.picture(close).GetHandle();
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(cache.picture(copy).GetHandle(), first);
@@ -110,7 +111,7 @@ TEST_F(PictureCacheTest, TheChromeCacheStartsAgainWhenTheSkinChanges) {
   state.skinColor = defaultSkinColor;
   loadSkinPicture(4);
   state.skinPictureId = 4;
-  const Bytes grip = pictureBytes("grip.png");
+  const Bytes grip = assetCopy("grip.png");
 
   const std::function<void()> changes[] = {
       [] { loadSkinPicture(5); },  // the same number, another picture
@@ -144,7 +145,7 @@ class CachedChromePaint : public DrawingSession {
     const char* icons[] = {"app/nav_home.png", "app/nav_about.png", "app/nav_contact.png", "app/nav_bug.png",
                            "app/nav_usage.png"};
     for (int n = 1; n <= 5; ++n) {
-      skinState().navItems.push_back(makeNavItem(n, utf8ToCp936("首页"), pictureBytes(icons[n - 1])));
+      skinState().navItems.push_back(makeNavItem(n, utf8ToCp936("首页"), assetCopy(icons[n - 1])));
     }
   }
 
