@@ -93,8 +93,7 @@ private:
 Text preparedAvatarPattern() { return replaceText(kAvatarPattern, "`", "\""); }
 
 Bytes busyImage() {
-    const auto bytes = assetBytes("busy.gif");
-    return Bytes(bytes.begin(), bytes.end());
+    return assetCopy("busy.gif");
 }
 
 void startAvatarLoad() {
