@@ -31,11 +31,6 @@ int thumbnailNumber(ControlRef box) {
     return 0;
 }
 
-Bytes asset(std::string_view name) {
-    const auto bytes = assetBytes(name);
-    return Bytes(bytes.begin(), bytes.end());
-}
-
 struct NavEntry {
     const char* text;
     const char* icon;
@@ -81,7 +76,7 @@ void onWindowCreated(ControlRef window) {
     skin.attach(windowHandleOf(window), true);
     skin.setNavHandler(onNavItem);
     skin.setExtraButtonHandler(onExtraButton);
-    for (const NavEntry& item : kNavItems) skin.addNavItem(utf8ToCp936(item.text), asset(item.icon));
+    for (const NavEntry& item : kNavItems) skin.addNavItem(utf8ToCp936(item.text), assetCopy(item.icon));
     enableThemedControls(1);
     const Text host = forumHost();
     skin.setNotice(noticeText(host));

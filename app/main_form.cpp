@@ -10,11 +10,6 @@
 namespace pindora {
 namespace {
 
-Bytes asset(std::string_view name) {
-    const auto bytes = assetBytes(name);
-    return Bytes(bytes.begin(), bytes.end());
-}
-
 ControlDescription control(ControlKind kind, std::string_view name, std::string_view parent, int page, int x, int y,
                            int width, int height, Text text = {}) {
     ControlDescription description;
@@ -65,7 +60,7 @@ FormDescription mainFormDescription(std::string_view host) {
     form.width = 650;
     form.height = 667;
     form.frameless = true;  // the skin draws the frame and the title bar
-    form.icon = asset("app/icon.png");
+    form.icon = assetCopy("app/icon.png");
     form.fontFamily = utf8ToCp936("宋体");  // 9 points: the blanks left in the texts for the link labels fit it
     form.fontPixelSize = 12;
 
@@ -107,7 +102,7 @@ FormDescription mainFormDescription(std::string_view host) {
     controls.push_back(control(ControlKind::GroupBox, "分组框3", tabs, 4, 134, 151, 376, 120, utf8ToCp936("意见投稿")));
     controls.push_back(control(ControlKind::Label, "标签2", "分组框3", 0, 24, 40, 320, 64, feedbackText()));
     ControlDescription banner = link(control(ControlKind::PictureBox, "图片框7", tabs, 4, 182, 343, 289, 55));
-    banner.picture = asset("app/banner.gif");
+    banner.picture = assetCopy("app/banner.gif");
     controls.push_back(banner);
 
     // Page 5: usage.
