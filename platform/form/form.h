@@ -126,7 +126,8 @@ void popupMenu(ControlRef menu);
 
 // The save dialog. `filter` holds pairs of description and pattern separated by '|'
 // ("JPG图片|*.jpg"); `defaultExtension` (".jpg") is added to a name typed without one.
-// Returns the chosen file-system path (UTF-8), nothing when the user cancels. Window thread.
+// Returns the chosen file-system path (UTF-8), nothing when the user cancels or `fileDialog` is
+// no file dialog of the window. Window thread.
 struct SaveDialogOptions {
     Text title;
     Text fileName;

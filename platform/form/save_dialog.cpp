@@ -28,7 +28,13 @@ QStringList nameFilters(std::string_view filter) {
 
 }  // namespace
 
-std::optional<std::string> showSaveDialog(ControlRef, const SaveDialogOptions& options) {
+std::optional<std::string> showSaveDialog(ControlRef fileDialog, const SaveDialogOptions& options) {
+    {
+        ControlRegistry& registry = controlRegistry();
+        std::lock_guard lock(registry.mutex);
+        const ControlRecord* record = registry.find(fileDialog);
+        if (record == nullptr || record->kind != ControlKind::FileDialog) return std::nullopt;
+    }
     // The toolkit's own dialog rather than the desktop's: it behaves the same everywhere and
     // can be driven by keyboard alone (type the path, Enter).
     QFileDialog dialog(mainWindowWidget(), toQString(options.title),

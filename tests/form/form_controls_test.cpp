@@ -210,6 +210,11 @@ TEST_F(FormControlsTest, SaveDialogStartsInTheFolderAndAddsTheExtension) {
 
     answerSaveDialog(QString(), &directory, &filters);  // cancelled
     EXPECT_FALSE(showSaveDialog(named("通用对话框1"), options).has_value());
+
+    directory.clear();
+    answerSaveDialog(QString(), &directory, &filters);  // would cancel one shown by mistake
+    EXPECT_FALSE(showSaveDialog(named("编辑框"), options).has_value());  // no file dialog
+    EXPECT_TRUE(directory.isEmpty());
     std::filesystem::remove_all(folder);
 }
 
