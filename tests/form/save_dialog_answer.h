@@ -13,7 +13,7 @@ namespace pindora {
 
 // Answers the next save dialog the way a user would: notes what it shows, then types a name
 // (an empty name cancels). The dialog fills its view in the background and may not take the
-// answer at once, so it is answered again until it closes; after five seconds it is cancelled,
+// answer at once, so it is answered again until it closes; after fifteen seconds it is cancelled,
 // so a dialog that keeps refusing cannot hang the test.
 inline void answerSaveDialog(const QString& typedName, QString* directoryShown, QStringList* filtersShown) {
     auto* poll = new QTimer;
@@ -28,7 +28,7 @@ inline void answerSaveDialog(const QString& typedName, QString* directoryShown, 
                     *answering = candidate;
                 }
             }
-            if (answering->isNull() && clock->elapsed() > 5000) poll->deleteLater();
+            if (answering->isNull() && clock->elapsed() > 15000) poll->deleteLater();
             if (answering->isNull()) return;
             *found = true;
         }
@@ -39,7 +39,7 @@ inline void answerSaveDialog(const QString& typedName, QString* directoryShown, 
         }
         *directoryShown = dialog->directory().absolutePath();
         *filtersShown = dialog->nameFilters();
-        if (typedName.isEmpty() || clock->elapsed() > 5000) {
+        if (typedName.isEmpty() || clock->elapsed() > 15000) {
             dialog->reject();
         } else {
             // Typed into the name field, as a user would.
