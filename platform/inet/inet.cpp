@@ -115,7 +115,7 @@ public:
         return multi;
     }
     void giveBack(std::unique_ptr<PooledMulti> multi) {
-        std::unique_ptr<PooledMulti> surplus;
+        std::unique_ptr<PooledMulti> surplus;  // closed after the lock is released
         {
             std::lock_guard lock(mutex_);
             idle_.push_back(std::move(multi));
