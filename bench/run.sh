@@ -12,7 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 repetitions=${BENCH_REPETITIONS:-10}
-programs=(paint_bench)
+programs=(paint_bench feed_bench)
 
 cmake --preset release >/dev/null
 cmake --build build-release -j"${BENCH_JOBS:-2}" --target "${programs[@]}" >/dev/null
@@ -28,13 +28,20 @@ benchmark_figures() {
   "build-release/bench/$1" --benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true \
     --benchmark_format=csv 2>/dev/null |
     awk -F, '$1 ~ /_median"$/ {
-      name = $1; gsub(/"/, "", name); sub(/_median$/, "", name); sub(/\/real_time$/, "", name)
+      name = $1; gsub(/"/, "", name); sub(/_median$/, "", name); sub(/\/(real|manual)_time$/, "", name)
       printf "%s\t%s\t%s\n", name, $3, $5 }' >>"$rows"
 }
 
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 for program in "${programs[@]}"; do benchmark_figures "$program"; done
 # Script steps go here.
+
+# value of figure $1 / value of figure $2, from the figures so far
+ratio_of() {
+  awk -F'\t' -v a="$1" -v b="$2" '$1 == a { x = $2 } $1 == b { y = $2 } END { if (x && y) printf "%.2f", x / y }' "$rows"
+}
+# The feed load against its physical floor (the baseline ratio is printed beside feed.load).
+figure feed.load-over-floor "$(ratio_of feed.load feed.floor)" x
 
 echo "load average before: $load_before, after: $(cut -d' ' -f1-3 /proc/loadavg) ($(nproc) cores)"
 awk -F'\t' '
