@@ -24,7 +24,7 @@ protected:
 
     // Runs the window thread's events until `done` holds or `milliseconds` have passed.
     template <typename Condition>
-    static bool waitUntil(Condition done, int milliseconds = 8000);
+    static bool waitUntil(Condition done, int milliseconds = 15000);
     static void processEventsFor(int milliseconds);
 
     static ControlRef named(const char* utf8Name);
