@@ -60,7 +60,7 @@ FormDescription mainFormDescription(std::string_view host) {
     form.width = 650;
     form.height = 667;
     form.frameless = true;  // the skin draws the frame and the title bar
-    form.icon = assetCopy("app/icon.png");
+    form.icons = {assetCopy("app/icon.png"), assetCopy("app/icon_256.png")};  // title bar, then taskbar
     form.fontFamily = utf8ToCp936("宋体");  // 9 points: the blanks left in the texts for the link labels fit it
     form.fontPixelSize = 12;
 

@@ -64,10 +64,13 @@ QLabel* createLabel(const ControlDescription& description, QWidget* parent, bool
 
 QString displayText(std::string_view cp936) { return toQString(cp936).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 
-QIcon iconFromBytes(const Bytes& imageBytes) {
-    QPixmap pixmap;
-    pixmap.loadFromData(imageBytes.data(), static_cast<uint>(imageBytes.size()));
-    return QIcon(pixmap);
+QIcon iconFromBytes(const std::vector<Bytes>& pictures) {
+    QIcon icon;
+    for (const Bytes& picture : pictures) {
+        QPixmap pixmap;
+        if (pixmap.loadFromData(picture.data(), static_cast<uint>(picture.size()))) icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 QWidget* createOtherWidget(const ControlDescription& description, QWidget* parent) {

@@ -14,7 +14,8 @@ QWidget* createOtherWidget(const ControlDescription& description, QWidget* paren
 QWidget* childParent(QWidget* parent, const ControlDescription& child);
 // Adds a menu item to the menu widget `menu`; choosing it delivers the item's Click.
 void addMenuItem(QWidget* menu, const ControlDescription& item, ControlRef ref);
-QIcon iconFromBytes(const Bytes& imageBytes);
+// One icon from pictures of several sizes; the toolkit picks the size it needs.
+QIcon iconFromBytes(const std::vector<Bytes>& pictures);
 // Program text with its CR LF line ends as the toolkit wants them.
 QString displayText(std::string_view cp936);
 

@@ -61,7 +61,7 @@ struct FormDescription {
     int width = 0;
     int height = 0;
     bool frameless = false;  // no frame or title bar from the window system
-    Bytes icon;              // the window's icon (image file bytes), or none
+    std::vector<Bytes> icons;  // the window's icon (image file bytes) at one or more sizes
     Text fontFamily;         // the controls' font; the toolkit's when empty
     int fontPixelSize = 0;
     std::vector<ControlDescription> controls;  // parents before their children

@@ -47,7 +47,7 @@ ControlRef createMainWindow(const FormDescription& description) {
     auto* window = new QWidget;
     window->setWindowTitle(toQString(description.title));
     if (description.frameless) window->setWindowFlag(Qt::FramelessWindowHint);
-    if (!description.icon.empty()) window->setWindowIcon(iconFromBytes(description.icon));
+    if (!description.icons.empty()) window->setWindowIcon(iconFromBytes(description.icons));
     if (!description.fontFamily.empty()) {
         QFont font(toQString(description.fontFamily));
         if (description.fontPixelSize > 0) font.setPixelSize(description.fontPixelSize);

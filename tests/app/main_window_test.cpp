@@ -37,6 +37,8 @@ TEST_F(MainWindowTest, ControlsStandAtTheirPlacesWithTheirTexts) {
     EXPECT_EQ(main->geometry(), QRect(50, 50, 650, 667));
     EXPECT_EQ(main->windowTitle(), utf8(" Pindora v2.0"));
     EXPECT_TRUE(main->windowFlags() & Qt::FramelessWindowHint);
+    const QList<QSize> iconSizes = main->windowIcon().availableSizes();
+    EXPECT_TRUE(iconSizes.contains(QSize(16, 16)) && iconSizes.contains(QSize(256, 256)));
 
     QWidget* tabs = controlWidget(named("高级选择夹1"));
     EXPECT_EQ(tabs->geometry(), QRect(10, 121, 630, 511));
