@@ -11,8 +11,10 @@ namespace {
 
 void checkDistinct(std::string_view text, std::string_view separator) {
     const Text joined = joinDistinct(text, separator);
-    FUZZ_REQUIRE(joinDistinct(joined, separator) == joined);
     if (separator.empty()) return;
+    // Joined once more it stays the same, unless an empty piece kept last left the separator
+    // at the end (splitting drops the empty piece after it).
+    if (!joined.ends_with(separator)) FUZZ_REQUIRE(joinDistinct(joined, separator) == joined);
     const std::vector<Text> pieces = splitText(joined, separator);
     FUZZ_REQUIRE(std::set<Text>(pieces.begin(), pieces.end()).size() == pieces.size());
     // Nothing but repeats is dropped: every piece of the text is still there.
@@ -32,25 +34,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Text merged = mergeCookies(cookies, responseCookies);
     FUZZ_REQUIRE(cookies == merged);
     const std::vector<Text> entries = splitText(merged, "; ");
+    for (const Text& entry : entries) FUZZ_REQUIRE(!entry.ends_with("=deleted"));
+    if (!fuzz::wellFormedCp936(in[0]) || !fuzz::wellFormedCp936(in[1]) || !fuzz::wellFormedCp936(in[2])) return 0;
+
+    checkDistinct(in[0], in[2]);
     std::set<Text> distinct;
-    for (const Text& entry : entries) {
-        FUZZ_REQUIRE(!entry.ends_with("=deleted"));
-        FUZZ_REQUIRE(distinct.insert(entry).second);
-    }
+    for (const Text& entry : entries) FUZZ_REQUIRE(distinct.insert(entry).second);
     // The response's entries (stored back without blanks) win: each one that is not a deletion
-    // is in the result (an empty entry may vanish when the result is split again).
+    // is in the result (an empty entry vanishes when the result is split again).
     for (const Text& entry : splitText(responseCookies, ";"))
         if (!entry.empty() && !entry.ends_with("=deleted")) FUZZ_REQUIRE(distinct.count(entry) == 1);
     // Merging nothing new changes nothing, unless the response named a cookie twice (both
-    // entries are kept, and a later merge keeps only the first).
+    // entries are kept, and a later merge keeps only the first) or its empty entries left the
+    // result ending in "; " (a later merge drops that).
     std::set<Text> names;
     bool namesDistinct = true;
     for (const Text& entry : entries) namesDistinct = names.insert(cookieName(entry)).second && namesDistinct;
     Text again = merged;
     Text none;
-    if (namesDistinct) FUZZ_REQUIRE(mergeCookies(again, none) == merged);
+    if (namesDistinct && !merged.ends_with("; ")) FUZZ_REQUIRE(mergeCookies(again, none) == merged);
 
-    checkDistinct(in[0], in[2]);
     checkDistinct(merged, "; ");
     return 0;
 }

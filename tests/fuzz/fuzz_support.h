@@ -32,6 +32,20 @@ inline std::string_view asText(const std::uint8_t* data, std::size_t size) {
     return {reinterpret_cast<const char*>(data), size};
 }
 
+// True when every lead byte is followed by a valid trail byte (0x40 to 0xFE but 0x7F). The text
+// helpers pair a lead byte with whatever byte follows it, so in other texts a ";", ":" or "."
+// after a lead byte is part of a character, and properties about separators hold only here.
+inline bool wellFormedCp936(std::string_view text) {
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(text[at]);
+        if (byte < 0x81 || byte == 0xFF) continue;
+        if (at + 1 == text.size()) return false;
+        const auto trail = static_cast<unsigned char>(text[++at]);
+        if (trail < 0x40 || trail == 0x7F || trail == 0xFF) return false;
+    }
+    return true;
+}
+
 [[noreturn]] inline void fail(const char* what, const char* file, int line) {
     std::fprintf(stderr, "%s:%d: property failed: %s\n", file, line, what);
     std::abort();
