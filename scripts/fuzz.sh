@@ -22,6 +22,7 @@ declare -A max_len=(
   [fuzz_config_ini]=4096
   [fuzz_cp936]=4096
   [fuzz_feed_pattern]=16384
+  [fuzz_regex_object]=2048
   [fuzz_chop_line]=1024
 )
 if (( $# > 0 )); then
