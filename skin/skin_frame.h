@@ -49,6 +49,9 @@ class SkinFrame {
   void clearButtonStates();
   void layoutButtons();
   void loadSettings();
+  // The skinned message box (skin/message_box.h): 1 "确定", 0 "取消", -1 close button or refused, 100 otherwise.
+  int showMessage(const Text& text, std::optional<int> buttons = std::nullopt, std::optional<int> icon = std::nullopt,
+                  std::optional<int> defaultButton = std::nullopt, std::optional<Text> title = std::nullopt);
 
   bool attached() const { return attached_ != 0; }
   const Text& noticeText() const { return noticeText_; }

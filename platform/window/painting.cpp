@@ -45,6 +45,9 @@ void invalidate(WindowHandle window, std::optional<Rect> rect, bool erase) {
   if (!binding || !binding->widget) return;
   QRect area = rect ? QRect(rect->left, rect->top, rect->width(), rect->height()) : binding->widget->rect();
   if (area.isEmpty()) return;
+  // A layered window's picture is replaced whole and shows only within the part painted, so
+  // any change to it repaints all of it.
+  if (!binding->layeredPicture.isNull()) area = binding->widget->rect();
   binding->pending += area;
   binding->pendingErase = binding->pendingErase || erase;
   binding->widget->update(area);

@@ -32,7 +32,8 @@ PaintInfo beginPaint(WindowHandle window);
 // True when a paint of the window was running.
 bool endPaint(WindowHandle window);
 
-// Marks a rectangle (the whole window when none) for painting by the next paint.
+// Marks a rectangle (the whole window when none) for painting by the next paint. A layered
+// window is always marked whole: its picture is replaced whole.
 void invalidate(WindowHandle window, std::optional<Rect> rect, bool erase);
 
 // Paints the invalid part of the window now; nothing when nothing is invalid.

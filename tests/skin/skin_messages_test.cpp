@@ -1,11 +1,13 @@
 // The skinned window driven with messages: hover, presses, releases, double clicks, sizes,
 // and what the skin passes on to the window's previous procedure.
 
+#include <QTimer>
 #include <optional>
 
 #include "platform/gdiplus/session.h"
 #include "platform/window/screen.h"
 #include "skin/chrome_layout.h"
+#include "skin/skin_picker_model.h"
 #include "skin_fixture.h"
 
 namespace pindora {
@@ -129,8 +131,15 @@ TEST_F(SkinMessages, PressingItemsSelectsThemAndCallsTheHandlerEveryTime) {
 
 TEST_F(SkinMessages, SkinButtonPressShowsItPressed) {
   below.passOn = false;
+  // The press opens the skin picker and returns once it has closed: look while it is open.
+  int stateWhileOpen = -1;
+  QTimer::singleShot(0, [&] {
+    stateWhileOpen = skinState().pickerButton.state;
+    sendMessage(skinPickerState().pickerWindow, Message::KillFocus);
+  });
   send(Message::LeftDown, W - 30 + 3, 72);
-  EXPECT_EQ(skinState().pickerButton.state, StatePressed);
+  EXPECT_EQ(stateWhileOpen, StatePressed);
+  EXPECT_EQ(skinState().pickerButton.state, StateNormal);
 }
 
 TEST_F(SkinMessages, ReleasesOverTheExtraButtonsCallTheHandlerWithTheirNumber) {

@@ -111,5 +111,29 @@ TEST(Painting, ALayeredPictureKeepsItsAlphaAndPlacesThePopup) {
   unregisterPopupClass("LayeredTest");
 }
 
+TEST(Painting, AChangeToPartOfALayeredWindowRepaintsAllOfIt) {
+  QWidget widget;
+  widget.resize(40, 20);
+  widget.show();
+  WindowHandle window = handleOf(&widget);
+  std::vector<Rect> updates;
+  std::vector<std::uint32_t> pixels(40 * 20, 0xFF102030u);
+  subclassWindow(window, [&](WindowHandle w, Message message, WParam wParam, LParam lParam) -> MessageResult {
+    if (message != Message::Paint) return defaultProcedure(w, message, wParam, lParam);
+    updates.push_back(beginPaint(w).updateRect);
+    showLayeredPicture(w, Point{0, 0}, {pixels.data(), 40, 20, 160});
+    return 1;
+  });
+  QApplication::processEvents();  // shown and exposed
+  invalidate(window, std::nullopt, false);
+  updateNow(window);
+  ASSERT_FALSE(updates.empty());
+
+  // The picture is replaced whole on every paint, so a changed item repaints the whole window.
+  invalidate(window, Rect{2, 2, 6, 6}, false);
+  updateNow(window);
+  EXPECT_EQ(updates.back(), (Rect{0, 0, 40, 20}));
+}
+
 }  // namespace
 }  // namespace pindora

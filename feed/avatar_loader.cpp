@@ -1,0 +1,123 @@
+#include "feed/avatar_loader.h"
+
+#include <algorithm>
+
+#include "assets/assets.h"
+#include "base/forum_host.h"
+#include "base/text.h"
+#include "feed/categories.h"
+#include "feed/feed_state.h"
+#include "net/web_request.h"
+#include "platform/form/form.h"
+#include "platform/inet/inet.h"
+#include "regex/regex_object.h"
+
+namespace pindora {
+namespace {
+
+// Only six boxes: matches past the sixth are ignored, so box N and link N stay paired.
+constexpr int kBoxCount = 6;
+
+}  // namespace
+
+// One run of loadAvatarPage. Every write to the shared state or the boxes checks, under the
+// state's lock, that this load still holds the latest generation.
+class AvatarLoad {
+public:
+    AvatarLoad(FeedState& state, bool startedByStartAvatarLoad)
+        : state_(state), counted_(startedByStartAvatarLoad), cancel_(std::make_shared<inet::CancelToken>()) {}
+
+    void run() {
+        inet::ScopedCancelToken transfersOfThisLoad(cancel_);
+        const Text host = forumHost();
+        Text listAddress;
+        if (!begin(host, listAddress)) return;
+        const Text html = webRequestText(listAddress);
+        {
+            std::lock_guard lock(state_.mutex_);
+            if (!isLatest()) return;
+            state_.pageHtml_ = html;
+        }
+
+        RegexObject regex;
+        regex.matchAll(preparedAvatarPattern(), html);
+        const int count = std::min(regex.matchCount(), kBoxCount);
+        for (int n = 1; n <= count; ++n) {
+            Bytes thumbnail = webRequestBytes("http://" + host + "/" + regex.subMatchText(n, 2));
+            const Text link = replaceText(regex.subMatchText(n, 1), "&amp;", "&");
+            std::lock_guard lock(state_.mutex_);
+            if (!isLatest()) return;
+            setPicture(findControlByTag(n), std::move(thumbnail));
+            state_.avatarLinks_.push_back(link);
+        }
+    }
+
+    ~AvatarLoad() {
+        std::lock_guard lock(state_.mutex_);
+        std::erase(state_.running_, cancel_);
+        if (state_.running_.empty() && state_.starting_ == 0) state_.noneRunning_.notify_all();
+    }
+
+private:
+    // Becomes the latest load, outdating and aborting the others; chooses the list address,
+    // shows the busy picture and empties the links. False, with nothing written, while the
+    // loads are being stopped.
+    bool begin(std::string_view host, Text& listAddress) {
+        std::lock_guard lock(state_.mutex_);
+        if (counted_) --state_.starting_;
+        if (state_.stopping_) return false;
+        for (const auto& other : state_.running_) other->cancel();
+        state_.running_.push_back(cancel_);
+        generation_ = ++state_.generation_;
+
+        for (int button : kButtonReadOrder) {
+            if (isChecked(findControl(categoryButtonName(button)))) {
+                state_.feedUrl_ = categoryListAddress(kFeedCategories[button - 1], host, state_.currentPage());
+            }
+        }
+        const Bytes busy = busyImage();
+        for (int n = 1; n <= kBoxCount; ++n) setPicture(findControlByTag(n), busy);
+        state_.avatarLinks_.clear();
+        listAddress = state_.feedUrl_;
+        return true;
+    }
+
+    bool isLatest() const { return generation_ == state_.generation_; }
+
+    FeedState& state_;
+    const bool counted_;
+    std::shared_ptr<inet::CancelToken> cancel_;
+    std::uint64_t generation_ = 0;
+};
+
+Text preparedAvatarPattern() { return replaceText(kAvatarPattern, "`", "\""); }
+
+Bytes busyImage() {
+    const auto bytes = assetBytes("busy.gif");
+    return Bytes(bytes.begin(), bytes.end());
+}
+
+void startAvatarLoad() {
+    FeedState& state = feedState();
+    {
+        std::lock_guard lock(state.mutex_);
+        ++state.starting_;
+    }
+    startThread(avatarLoadThread);
+}
+
+void avatarLoadThread() { AvatarLoad(feedState(), true).run(); }
+
+void loadAvatarPage() { AvatarLoad(feedState(), false).run(); }
+
+void stopAvatarLoads() {
+    FeedState& state = feedState();
+    std::unique_lock lock(state.mutex_);
+    state.stopping_ = true;
+    ++state.generation_;
+    for (const auto& load : state.running_) load->cancel();
+    state.noneRunning_.wait(lock, [&state] { return state.running_.empty() && state.starting_ == 0; });
+    state.stopping_ = false;
+}
+
+}  // namespace pindora
