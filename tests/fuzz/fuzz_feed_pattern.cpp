@@ -1,14 +1,12 @@
 // The feed loader's pattern over arbitrary pages through RegexObject: matchAll, matchCount,
 // and the match and both groups of every match. Input: the page, in code page 936.
 #include "base/text.h"
+#include "feed/avatar_loader.h"
 #include "platform/codepage/codepage.h"
 #include "regex/regex_object.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {
-
-const char* const kFeedPattern =
-    "<a href=\"(.*?)\" class=\"image\" title=\".*?\" target=\"_blank\" style=\"[\\S\\s]*?<img src=\"(.*?)\" border";
 
 pindora::Text lowerAllAscii(std::string_view text) {
     pindora::Text out(text);
@@ -27,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool roundTrips = utf16ToCp936(cp936ToUtf16(page)) == page;
 
     RegexObject regex;
-    FUZZ_REQUIRE(regex.matchAll(kFeedPattern, page));
+    FUZZ_REQUIRE(regex.matchAll(preparedAvatarPattern(), page));
     const int count = regex.matchCount();
     FUZZ_REQUIRE(count >= 0);
     FUZZ_REQUIRE(regex.subMatchCount() == (count > 0 ? 2 : 0));
