@@ -3,7 +3,8 @@
 # number of seconds, starting from a working copy of its committed seed corpus under
 # tests/fuzz/corpus/<target>/ (the committed corpus stays small). Prints, per target, the runs,
 # the coverage at the start and the end, the inputs that added coverage and the crashes; exits
-# non-zero when any target crashed. Crashing inputs are kept in build-fuzz/findings/<target>/.
+# non-zero when any target crashed. Inputs under tests/fuzz/regressions/<target>/ are replayed
+# first. Crashing inputs are kept in build-fuzz/findings/<target>/.
 #
 # Usage: scripts/fuzz.sh [seconds per target, default 60] [target ...]
 set -uo pipefail
@@ -39,10 +40,9 @@ cmake --preset fuzz >/dev/null || exit 2
 cmake --build build-fuzz -j2 --target "${targets[@]}" >/dev/null || { echo "build failed"; exit 2; }
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 # The config.ini target writes its file on every run: keep that in memory when possible.
-scratch=/dev/shm
-[[ -w $scratch ]] || scratch=$work
+scratch=$(mktemp -d /dev/shm/pindora-fuzz.XXXXXX 2>/dev/null) || scratch=$work
+trap 'rm -rf "$work" "$scratch"' EXIT
 
 failed=0
 printf '%-20s %8s %10s %10s %6s %8s\n' target seconds runs coverage new crashes
@@ -51,6 +51,11 @@ for target in "${targets[@]}"; do
   mkdir -p "$corpus" "$work/$target/artifacts"
   cp tests/fuzz/corpus/"$target"/* "$corpus"/ 2>/dev/null
   log=$work/$target/log
+  # Inputs that once crashed the target are replayed first.
+  if [[ -d tests/fuzz/regressions/$target ]]; then
+    TMPDIR=$scratch build-fuzz/tests/fuzz/"$target" tests/fuzz/regressions/"$target"/* >"$work/$target/replay" 2>&1 ||
+      { echo "$target: a regression input fails again"; cat "$work/$target/replay"; failed=1; }
+  fi
   TMPDIR=$scratch build-fuzz/tests/fuzz/"$target" "$corpus" \
     -max_total_time="$seconds" -max_len="${max_len[$target]:-4096}" -timeout=10 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$work/$target/artifacts/" >"$log" 2>&1
