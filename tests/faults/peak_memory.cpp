@@ -19,6 +19,7 @@ std::int64_t statusKilobytes(const std::string& key) {
 
 std::int64_t residentBytes() { return statusKilobytes("VmRSS") * 1024; }
 std::int64_t peakResidentBytes() { return statusKilobytes("VmHWM") * 1024; }
+std::int64_t peakVirtualBytes() { return statusKilobytes("VmPeak") * 1024; }
 
 void resetPeakResident() {
     std::ofstream clear("/proc/self/clear_refs");
