@@ -61,9 +61,8 @@ public:
 private:
     // Becomes the latest load, outdating and aborting the others; chooses the list address,
     // shows the busy picture and empties the links. False, with nothing written, while the
-    // loads are being stopped.
-    // Waits (on this worker) for the outdated loads, already aborted, to end: so that at most
-    // one load runs and one waits to begin, however fast the clicks come.
+    // loads are being stopped. First waits (on this worker) for the aborted loads to end, so
+    // that at most one load runs and one waits to begin, however fast the clicks come.
     bool begin(std::string_view host, Text& listAddress) {
         std::unique_lock lock(state_.mutex_);
         for (const auto& other : state_.running_) other->cancel();
