@@ -13,4 +13,9 @@ std::span<const std::uint8_t> assetBytes(std::string_view name) {
     return {found->data, *found->size};
 }
 
+Bytes assetCopy(std::string_view name) {
+    const auto bytes = assetBytes(name);
+    return Bytes(bytes.begin(), bytes.end());
+}
+
 }  // namespace pindora

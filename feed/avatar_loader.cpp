@@ -1,6 +1,8 @@
 #include "feed/avatar_loader.h"
 
 #include <algorithm>
+#include <thread>
+#include <vector>
 
 #include "assets/assets.h"
 #include "base/forum_host.h"
@@ -42,13 +44,17 @@ public:
         RegexObject regex;
         regex.matchAll(preparedAvatarPattern(), html);
         const int count = std::min(regex.matchCount(), kBoxCount);
+        for (int n = 1; n <= count; ++n) links_.push_back(replaceText(regex.subMatchText(n, 1), "&amp;", "&"));
+        arrived_.assign(static_cast<std::size_t>(count), false);
+
+        // The thumbnails are fetched at once, each on a thread of its own under this load's
+        // token; the threads are joined when `fetches` goes out of scope.
+        std::vector<std::jthread> fetches;
         for (int n = 1; n <= count; ++n) {
-            Bytes thumbnail = webRequestBytes("http://" + host + "/" + regex.subMatchText(n, 2));
-            const Text link = replaceText(regex.subMatchText(n, 1), "&amp;", "&");
-            std::lock_guard lock(state_.mutex_);
-            if (!isLatest()) return;
-            setPicture(findControlByTag(n), std::move(thumbnail));
-            state_.avatarLinks_.push_back(link);
+            fetches.emplace_back([this, n, address = "http://" + host + "/" + regex.subMatchText(n, 2)] {
+                inet::ScopedCancelToken transfersOfThisLoad(cancel_);
+                thumbnailArrived(n, webRequestBytes(address));
+            });
         }
     }
 
@@ -87,17 +93,29 @@ private:
 
     bool isLatest() const { return generation_ == state_.generation_; }
 
+    // Box N shows its thumbnail as soon as it arrives. The links grow in box order, so that
+    // link N is always box N's: link N is added once thumbnails 1 to N have all arrived.
+    void thumbnailArrived(int n, Bytes thumbnail) {
+        std::lock_guard lock(state_.mutex_);
+        if (!isLatest()) return;
+        setPicture(findControlByTag(n), std::move(thumbnail));
+        arrived_[static_cast<std::size_t>(n - 1)] = true;
+        auto& links = state_.avatarLinks_;
+        while (links.size() < links_.size() && arrived_[links.size()]) links.push_back(links_[links.size()]);
+    }
+
     FeedState& state_;
     const bool counted_;
     std::shared_ptr<inet::CancelToken> cancel_;
     std::uint64_t generation_ = 0;
+    std::vector<Text> links_;    // the page's links, box order
+    std::vector<bool> arrived_;  // per box: its thumbnail arrived (guarded by the state's lock)
 };
 
 Text preparedAvatarPattern() { return replaceText(kAvatarPattern, "`", "\""); }
 
 Bytes busyImage() {
-    const auto bytes = assetBytes("busy.gif");
-    return Bytes(bytes.begin(), bytes.end());
+    return assetCopy("busy.gif");
 }
 
 void startAvatarLoad() {

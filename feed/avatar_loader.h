@@ -1,14 +1,16 @@
 #pragma once
 // The category feed loader. Each request of the main window starts a worker thread on
 // avatarLoadThread. A load reads which category button is checked and the current page, builds
-// the list address, shows the busy picture in the six boxes, fetches the list page, and for each
-// of its first six (thread link, thumbnail) pairs fetches the thumbnail into box N (the control
-// tagged N) and appends the link as link N.
+// the list address, shows the busy picture in the six boxes, fetches the list page, then fetches
+// the thumbnails of its first six (thread link, thumbnail) pairs at once, each on a thread of its
+// own. Thumbnail N goes into box N (the control tagged N) as soon as it arrives; link N is
+// appended once thumbnails 1 to N have all arrived, so the links grow in box order and link N is
+// always box N's.
 //
 // A later load supersedes an earlier one: the earlier one writes nothing more (boxes, links,
-// page text) and its transfers are aborted at once, so the boxes and links always belong to the
-// latest load. A load begins only once the one it supersedes has ended, and a start while a load
-// waits to begin adds no second one, so at most two loads are alive however fast clicks come.
+// page text) and all its transfers are aborted at once, so the boxes and links always belong to
+// the latest load. A load begins only once the one it supersedes has ended, and a start while a
+// load waits to begin adds no second one, so at most two loads are alive however fast clicks come.
 
 #include <string_view>
 

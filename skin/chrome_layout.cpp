@@ -15,9 +15,9 @@ constexpr int buttonOffsets[] = {49, 76, 103, 130, 158, 76, 76};
 ChromeButton makeButton(int left, int width, std::string_view picture, bool hasHover = true) {
   const std::string name(picture);
   ChromeButton button;
-  button.normalImage = pictureBytes("title/" + name + "_normal.png");
-  button.hoverImage = pictureBytes("title/" + name + (hasHover ? "_hover.png" : "_normal.png"));
-  button.pressedImage = pictureBytes("title/" + name + "_pressed.png");
+  button.normalImage = assetCopy("title/" + name + "_normal.png");
+  button.hoverImage = assetCopy("title/" + name + (hasHover ? "_hover.png" : "_normal.png"));
+  button.pressedImage = assetCopy("title/" + name + "_pressed.png");
   button.state = StateNormal;
   button.rect = {left, buttonTop, width, buttonHeight};
   return button;
@@ -35,11 +35,6 @@ void replaceButton2From(int templateNumber) {
 
 }  // namespace
 
-Bytes pictureBytes(std::string_view name) {
-  auto bytes = assetBytes(name);
-  return Bytes(bytes.begin(), bytes.end());
-}
-
 void createChromeButtons(int windowWidth) {
   const int w = windowWidth;
   auto& buttons = skinState().systemButtons;
@@ -53,9 +48,9 @@ void createChromeButtons(int windowWidth) {
   buttons.insert(buttons.begin() + (MaximiseRestoreButton - 1), std::move(shown));
 
   ChromeButton& picker = skinState().pickerButton;
-  picker.normalImage = pictureBytes("skin_button/icon.png");
-  picker.hoverImage = pictureBytes("skin_button/hover.png");
-  picker.pressedImage = pictureBytes("skin_button/pressed.png");
+  picker.normalImage = assetCopy("skin_button/icon.png");
+  picker.hoverImage = assetCopy("skin_button/hover.png");
+  picker.pressedImage = assetCopy("skin_button/pressed.png");
   picker.state = StateNormal;
   picker.rect = {w - 30, 70, 28, 22};
 }
@@ -77,8 +72,8 @@ NavItem makeNavItem(int number, const Text& text, const Bytes& icon) {
   item.number = number;
   item.text = text;
   item.icon = icon;
-  item.hoverBackground = pictureBytes("nav/hover.png");
-  item.selectedBackground = pictureBytes("nav/selected.png");
+  item.hoverBackground = assetCopy("nav/hover.png");
+  item.selectedBackground = assetCopy("nav/selected.png");
   item.state = number == 1 ? StateSelected : StateNormal;
   item.rect = {(number - 1) * 78 + 8, 30, 76, 71};
   return item;

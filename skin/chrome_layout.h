@@ -21,9 +21,6 @@ enum SystemButtonNumber {
 };
 constexpr int drawnSystemButtons = 5;  // only buttons 1 to 5 are painted and take the mouse
 
-// An embedded picture as bytes; empty when there is none of that name.
-Bytes pictureBytes(std::string_view name);
-
 // Fills systemButtons with the seven buttons and gives the skin button its rect and pictures,
 // all placed for a window `windowWidth` wide.
 void createChromeButtons(int windowWidth);

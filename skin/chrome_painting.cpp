@@ -1,5 +1,6 @@
 #include "skin/chrome_painting.h"
 
+#include "assets/assets.h"
 #include "gfx/gx_brush.h"
 #include "gfx/gx_color.h"
 #include "gfx/gx_font.h"
@@ -8,6 +9,7 @@
 #include "platform/codepage/codepage.h"
 #include "platform/window/window_control.h"
 #include "skin/chrome_layout.h"
+#include "skin/picture_cache.h"
 #include "skin/skin_pictures.h"
 #include "skin/skin_state.h"
 
@@ -27,11 +29,7 @@ constexpr std::uint32_t white = 0xFFFFFF;
 constexpr std::uint32_t black = 0x000000;
 
 void drawPicture(GxGraphics& graphics, const Bytes& bytes, const ChromeRect& rect) {
-  GxImage image = decodePicture(bytes);
-  if (image.GetHandle()) {
-    graphics.DrawImageRect(image, static_cast<float>(rect.left), static_cast<float>(rect.top),
-                           static_cast<float>(rect.width), static_cast<float>(rect.height));
-  }
+  drawPicture(graphics, chromePictures().picture(bytes), rect);
 }
 
 // Paints the background and returns its tone: the colour (COLORREF) or the sampled pixel (ARGB).
@@ -39,10 +37,11 @@ std::uint32_t paintBackground(GxGraphics& graphics, int width, int height) {
   const SkinState& state = skinState();
   const float w = static_cast<float>(width), h = static_cast<float>(height);
   if (state.skinStyle != SkinStyleColor && state.skinPictureId != 1) {
-    GxImage picture = decodePicture(state.skinPicture);
-    GxArgb sample = 0;
-    // The sample is read before the picture is drawn: a read afterwards answers 0.
-    if (picture.GetHandle() && picture.BitmapGetPixel(1, 204, sample) == gdiplus::Ok) {
+    // The cache reads the sample before the picture is first drawn: a read afterwards answers 0.
+    const PictureCache::Sampled background = chromePictures().pictureWithPixel(state.skinPicture, 1, 204);
+    const GxImage& picture = background.image;
+    if (background.pixel) {
+      const GxArgb sample = *background.pixel;
       GxBrush fill;
       fill.CreateSolidFill(sample);
       graphics.FillRectangle(fill, -1, -1, w, h);
@@ -141,7 +140,7 @@ void paintChrome(GxGraphics& graphics, int width, int height, const ChromeText& 
 
   graphics.DrawString(texts.notice, 4, static_cast<float>(height - 19), font, textBrush);
 
-  drawPicture(graphics, pictureBytes("grip.png"), {width - 13, height - 13, 9, 8});
+  drawPicture(graphics, assetCopy("grip.png"), {width - 13, height - 13, 9, 8});
 }
 
 }  // namespace pindora

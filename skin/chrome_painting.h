@@ -1,7 +1,8 @@
 #pragma once
 // Painting the whole skinned window: background, outline, icon and title, title-bar buttons,
 // navigation items, skin button, content panel, notice line and grip. Every drawing object
-// is made for one paint and released before it returns.
+// is made for one paint and released before it returns, except the decoded pictures, which
+// are kept in the skin's picture cache (skin_pictures.h).
 
 #include "base/types.h"
 #include "gfx/gx_graphics.h"

@@ -70,8 +70,7 @@ void prepareMessageBox(MessageBoxState& box, std::string_view text, std::optiona
       box.messageBoxButtons.push_back(makeButton(218, height, "取消", false));
   }
 
-  auto iconBytes = assetBytes(messageIconName(icon.value_or(0)));
-  box.messageBoxIcon.assign(iconBytes.begin(), iconBytes.end());
+  box.messageBoxIcon = assetCopy(messageIconName(icon.value_or(0)));
 
   int defaultIndex = defaultButton.value_or(0) == 2 ? 2 : 1;
   if (defaultIndex <= static_cast<int>(box.messageBoxButtons.size())) {

@@ -27,14 +27,8 @@ constexpr int unitPixel = 2;
 constexpr int fontRegular = 0;
 constexpr int fontBold = 1;
 
-void drawPicture(GxGraphics& graphics, const Bytes& bytes, float x, float y, float width, float height) {
-  GxImage image = decodePicture(bytes);
-  if (image.GetHandle()) graphics.DrawImageRect(image, x, y, width, height);
-}
-
-Bytes asset(std::string_view name) {
-  auto bytes = assetBytes(name);
-  return Bytes(bytes.begin(), bytes.end());
+void drawPicture(GxGraphics& graphics, const Bytes& bytes, const ChromeRect& rect) {
+  drawPicture(graphics, decodePicture(bytes), rect);
 }
 
 GxBrush solidBrush(GxArgb color) {
@@ -118,14 +112,14 @@ void paintMessageBox(WindowHandle box) {
     graphics.DrawPath(pen(0x78000000), topRoundedPath(0, 0, 298, height, 3));
     graphics.DrawPath(pen(0x64FFFFFF), topRoundedPath(1, 1, 296, height - 2, 3));
 
-    drawPicture(graphics, iconPng(skin.smallIcon), 7, 5, 16, 16);
+    drawPicture(graphics, iconPng(skin.smallIcon), {7, 5, 16, 16});
     graphics.DrawString(state.messageBoxTitle, 25, 7, songFont(fontBold),
                         solidBrush(messageBoxTitleColor(skin, sample)));
-    drawPicture(graphics, asset(closePictureName(state.closeButtonState)), 250, 1, 40, 19);
+    drawPicture(graphics, assetCopy(closePictureName(state.closeButtonState)), {250, 1, 40, 19});
 
     graphics.FillRectangle(solidBrush(0xFFEFF4FA), 3, 26, 292, height - 30);
     graphics.DrawRectangle(pen(0x50000000), 3, 26, 292, height - 30);
-    drawPicture(graphics, state.messageBoxIcon, 30, 45, 40, 40);
+    drawPicture(graphics, state.messageBoxIcon, {30, 45, 40, 40});
 
     const GxFont textFont = songFont(fontRegular);
     const GxBrush black = solidBrush(0xFF000000);
@@ -136,8 +130,7 @@ void paintMessageBox(WindowHandle box) {
     }
     for (const MessageBoxButton& button : state.messageBoxButtons) {
       const ChromeRect& r = button.rect;
-      drawPicture(graphics, asset(buttonPictureName(button.state)), static_cast<float>(r.left),
-                  static_cast<float>(r.top), static_cast<float>(r.width), static_cast<float>(r.height));
+      drawPicture(graphics, assetCopy(buttonPictureName(button.state)), r);
       graphics.DrawString(button.label, static_cast<float>(r.left + 22), static_cast<float>(r.top + 5), textFont,
                           black);
     }

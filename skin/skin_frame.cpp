@@ -8,6 +8,7 @@
 #include "platform/window/window_control.h"
 #include "skin/chrome_layout.h"
 #include "skin/chrome_painting.h"
+#include "skin/skin_pictures.h"
 #include "skin/skin_settings.h"
 #include "skin/skin_state.h"
 #include "skin/window_shaper.h"
@@ -32,6 +33,7 @@ SkinFrame::SkinFrame() : painter_(std::make_unique<WindowPainter>()) {
 
 SkinFrame::~SkinFrame() {
   painter_.reset();
+  dropDecodedPictures();  // decoded pictures are drawing objects: gone before the session ends
   GxShutdown();
 }
 

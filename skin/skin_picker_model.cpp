@@ -10,11 +10,6 @@ namespace {
 
 constexpr std::uint32_t firstPictureColor = 0xD5993A;  // the colour that goes with picture 1
 
-Bytes asset(const std::string& name) {
-  auto bytes = assetBytes(name);
-  return Bytes(bytes.begin(), bytes.end());
-}
-
 ChromeRect tabRect(int number) { return {(number - 1) * 40, 0, 40, 30}; }
 
 ChromeRect thumbnailRect(int number) {
@@ -157,8 +152,8 @@ void buildPickerItems(SkinPickerState& picker, const SkinState& skin) {
   clearPickerItems(picker);
   for (int number = 1; number <= 2; ++number) {
     const std::string prefix = "picker/tab" + std::to_string(number);
-    picker.pickerTabs.push_back({tabRect(number), number, PickerNormal, asset(prefix + "_normal.png"),
-                                 asset(prefix + "_hover.png"), asset(prefix + "_selected.png")});
+    picker.pickerTabs.push_back({tabRect(number), number, PickerNormal, assetCopy(prefix + "_normal.png"),
+                                 assetCopy(prefix + "_hover.png"), assetCopy(prefix + "_selected.png")});
   }
   if (skin.skinStyle == 1 || skin.skinStyle == 2) picker.pickerTabs[skin.skinStyle - 1].state = PickerSelected;
 
@@ -169,7 +164,7 @@ void buildPickerItems(SkinPickerState& picker, const SkinState& skin) {
   }
   for (int number = 1; number <= 9; ++number) {
     picker.skinThumbnails.push_back(
-        {thumbnailRect(number), PickerNormal, asset("picker/thumb" + std::to_string(number) + ".png"), number});
+        {thumbnailRect(number), PickerNormal, assetCopy("picker/thumb" + std::to_string(number) + ".png"), number});
   }
 
   if (skin.skinStyle == SkinStyleColor) {

@@ -22,16 +22,11 @@ constexpr int smoothingHighQuality = 2;
 constexpr GxArgb baselineColor = 0xFFDCDCDB;
 
 void drawPicture(GxGraphics& graphics, const Bytes& bytes, const ChromeRect& rect) {
-  GxImage image = decodePicture(bytes);
-  if (image.GetHandle()) {
-    graphics.DrawImageRect(image, static_cast<float>(rect.left), static_cast<float>(rect.top),
-                           static_cast<float>(rect.width), static_cast<float>(rect.height));
-  }
+  drawPicture(graphics, decodePicture(bytes), rect);
 }
 
 void drawAsset(GxGraphics& graphics, std::string_view name, const ChromeRect& rect) {
-  auto bytes = assetBytes(name);
-  drawPicture(graphics, Bytes(bytes.begin(), bytes.end()), rect);
+  drawPicture(graphics, assetCopy(name), rect);
 }
 
 GxPen pen(GxArgb color) {

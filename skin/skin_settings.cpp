@@ -7,6 +7,7 @@
 #include "assets/assets.h"
 #include "platform/profile/profile.h"
 #include "platform/profile/program_paths.h"
+#include "skin/skin_pictures.h"
 #include "skin/skin_state.h"
 
 namespace pindora {
@@ -27,13 +28,13 @@ std::string skinConfigPath() { return configFilePath(); }
 
 Bytes backgroundPicture(int n) {
   if (n < firstBackgroundPicture || n > lastBackgroundPicture) return {};
-  auto bytes = assetBytes("backgrounds/" + std::to_string(n) + ".png");
-  return Bytes(bytes.begin(), bytes.end());
+  return assetCopy("backgrounds/" + std::to_string(n) + ".png");
 }
 
 void loadSkinPicture(int n) {
   if (n < firstBackgroundPicture || n > lastBackgroundPicture) return;
   skinState().skinPicture = backgroundPicture(n);
+  dropDecodedPictures();
 }
 
 std::int64_t profileNumber(const Text& text) {

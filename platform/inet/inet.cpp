@@ -6,6 +6,7 @@
 #include <array>
 #include <atomic>
 #include <cstring>
+#include <iterator>
 
 namespace pindora::inet {
 
@@ -84,21 +85,56 @@ Limits currentLimits;
 
 thread_local CancelTokenPtr threadToken;
 
-// One multi handle per thread: its connection cache keeps connections alive between the
-// thread's requests, and curl_multi_wakeup lets a cancel interrupt a wait at once.
-struct ThreadMulti : CancelToken::Waker {
+// A libcurl multi handle with the connections it keeps alive. A transfer checks one out of the
+// pool, runs on it alone and gives it back, so a handle serves one thread at a time while its
+// connections outlive the thread: the next transfer to the same origin, from any thread,
+// reuses them. curl_multi_wakeup lets a cancel interrupt a wait at once.
+struct PooledMulti : CancelToken::Waker {
     CURLM* multi = nullptr;
-    ThreadMulti() {
-        global();
+    std::string origin;  // where its last transfer went: "scheme://host:port proxy"
+    PooledMulti() {
         multi = curl_multi_init();
         curl_multi_setopt(multi, CURLMOPT_MAXCONNECTS, 8L);
     }
-    ~ThreadMulti() override { curl_multi_cleanup(multi); }
+    ~PooledMulti() override { curl_multi_cleanup(multi); }
     void wake() override { curl_multi_wakeup(multi); }
 };
-ThreadMulti& threadMulti() {
-    thread_local ThreadMulti m;
-    return m;
+
+// The idle handles, most recently given back last. A check-out takes the most recent one that
+// last went to the same origin (its connection is the likeliest to be alive), else the most
+// recent one, else a new one. Beyond kMaxIdle idle handles the oldest is closed.
+class MultiPool {
+public:
+    std::unique_ptr<PooledMulti> checkOut(const std::string& origin) {
+        std::lock_guard lock(mutex_);
+        if (idle_.empty()) return std::make_unique<PooledMulti>();
+        auto found = std::find_if(idle_.rbegin(), idle_.rend(), [&](const auto& m) { return m->origin == origin; });
+        auto at = found == idle_.rend() ? idle_.end() - 1 : std::prev(found.base());
+        std::unique_ptr<PooledMulti> multi = std::move(*at);
+        idle_.erase(at);
+        return multi;
+    }
+    void giveBack(std::unique_ptr<PooledMulti> multi) {
+        std::unique_ptr<PooledMulti> surplus;  // closed after the lock is released
+        {
+            std::lock_guard lock(mutex_);
+            idle_.push_back(std::move(multi));
+            if (idle_.size() > kMaxIdle) {
+                surplus = std::move(idle_.front());
+                idle_.erase(idle_.begin());
+            }
+        }
+    }
+
+private:
+    static constexpr std::size_t kMaxIdle = 16;
+    std::mutex mutex_;
+    std::vector<std::unique_ptr<PooledMulti>> idle_;
+};
+
+MultiPool& multiPool() {
+    static MultiPool* pool = new MultiPool;  // never torn down, like the shares
+    return *pool;
 }
 
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
@@ -328,8 +364,10 @@ bool send(Request* request, std::string_view headerBlock, const std::string* bod
         if (request->verb != "GET") curl_easy_setopt(easy, CURLOPT_CUSTOMREQUEST, request->verb.c_str());
     }
 
-    // The transfer, on this thread's multi handle so that a cancel can wake the wait.
-    ThreadMulti& tm = threadMulti();
+    // The transfer, on a pooled multi handle of its own so that a cancel can wake the wait.
+    const std::string origin = url.substr(0, url.find('/', url.find("//") + 2)) + " " + proxy;
+    std::unique_ptr<PooledMulti> pooled = multiPool().checkOut(origin);
+    PooledMulti& tm = *pooled;
     CURLcode result = CURLE_ABORTED_BY_CALLBACK;
     if (!(token && token->cancelled())) {
         if (token) token->attach(&tm);
@@ -353,6 +391,8 @@ bool send(Request* request, std::string_view headerBlock, const std::string* bod
         if (token) token->detach(&tm);
     }
     curl_easy_cleanup(easy);
+    tm.origin = origin;
+    multiPool().giveBack(std::move(pooled));
     curl_slist_free_all(lines);
 
     request->ok = result == CURLE_OK;

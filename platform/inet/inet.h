@@ -18,9 +18,12 @@
 // Process-wide state: curl_global_init runs once; one libcurl share holds the cookie store
 // (CURL_LOCK_DATA_COOKIE) together with the DNS cache and TLS sessions, with a mutex per lock
 // data kind; requests with kNoCookies use a second share without the cookie store. Connections
-// are kept alive and reused: each thread keeps one libcurl multi handle whose connection cache
-// serves every request of that thread (libcurl 7.88 documents CURL_LOCK_DATA_CONNECT as unsafe
-// across concurrent threads, so connections are not put into the shared object).
+// are kept alive and reused across requests and threads: a process-wide pool of idle libcurl
+// multi handles, each keeping its connections; a transfer checks one out (preferably one whose
+// last transfer went to the same scheme, host, port and proxy), runs on it alone and gives it
+// back. A handle and its connections thus serve one thread at a time (libcurl 7.88 documents
+// CURL_LOCK_DATA_CONNECT as unsafe across concurrent threads, so connections are not put into
+// the shared object), and transfers running at once use connections of their own.
 //
 // Thread safety: every operation may be called from several threads at once, each on its own
 // handles. A handle is used by one thread at a time.

@@ -1,4 +1,3 @@
-#include <QBuffer>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -21,20 +20,6 @@ Bytes asBytes(const std::string& text) { return Bytes(text.begin(), text.end());
 Bytes busy() {
     const auto bytes = assetBytes("busy.gif");
     return Bytes(bytes.begin(), bytes.end());
-}
-
-std::string pngOfColour(QRgb colour) {
-    QImage image(30, 20, QImage::Format_RGB32);
-    image.fill(colour);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return buffer.data().toStdString();
-}
-
-std::string anchor(const std::string& link, const std::string& src) {
-    return "<li><a href=\"" + link + "\" class=\"image\" title=\"t\" target=\"_blank\" style=\"display:block;\">\r\n"
-           "  <img src=\"" + src + "\" border=\"0\" /></a></li>\r\n";
 }
 
 std::vector<Text> expectedLinks(const std::vector<demo::DemoItem>& items) {

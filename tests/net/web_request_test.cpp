@@ -481,6 +481,35 @@ TEST_F(WebRequest, ConnectionsAreKeptAliveAndReused) {
     EXPECT_EQ(all[1].connection, all[2].connection);
 }
 
+TEST_F(WebRequest, ConnectionsOutliveTheThreadThatOpenedThem) {
+    for (int t = 0; t < 3; ++t) std::thread([] { EXPECT_EQ(webRequestText(url("/test/echo")), "ok"); }).join();
+    auto all = sent();
+    ASSERT_EQ(all.size(), 3u);
+    EXPECT_EQ(all[0].connection, all[1].connection);
+    EXPECT_EQ(all[1].connection, all[2].connection);
+}
+
+TEST_F(WebRequest, ACancelledTransferLeavesTheKeptConnectionsUsable) {
+    EXPECT_EQ(webRequestText(url("/test/echo")), "ok");
+    auto token = std::make_shared<inet::CancelToken>();
+    std::thread canceller([token] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        token->cancel();
+    });
+    {
+        inet::ScopedCancelToken scope(token);
+        EXPECT_EQ(webRequestText(url("/test/echo?latency=2000")), "");
+    }
+    canceller.join();
+    // The aborted transfer's connection is closed; the next request finds a working one.
+    EXPECT_EQ(webRequestText(url("/test/echo")), "ok");
+    EXPECT_EQ(webRequestText(url("/test/echo")), "ok");
+    auto all = sent();
+    ASSERT_EQ(all.size(), 4u);
+    EXPECT_NE(all[3].connection, all[1].connection);
+    EXPECT_EQ(all[3].connection, all[2].connection);
+}
+
 TEST_F(WebRequest, CancelTokenAbortsAtOnce) {
     auto token = std::make_shared<inet::CancelToken>();
     std::thread canceller([token] {

@@ -26,11 +26,6 @@ namespace {
 
 using namespace pindora;
 
-Bytes asset(std::string_view name) {
-  auto bytes = assetBytes(name);
-  return Bytes(bytes.begin(), bytes.end());
-}
-
 QString outputDirectory;
 
 // After a moment, saves the screen as `name` and runs `then`. With a popup given, also saves
@@ -61,7 +56,7 @@ void setSkin(int style, std::uint32_t color, int pictureId) {
   skin.skinStyle = style;
   skin.skinColor = color;
   skin.skinPictureId = pictureId;
-  if (pictureId >= 2) skin.skinPicture = asset("backgrounds/" + std::to_string(pictureId) + ".png");
+  if (pictureId >= 2) skin.skinPicture = assetCopy("backgrounds/" + std::to_string(pictureId) + ".png");
 }
 
 }  // namespace
@@ -77,12 +72,12 @@ int main(int argc, char** argv) {
     widget->setWindowTitle(QString::fromUtf8("Pindora 头像精选"));
     widget->setGeometry(100, 100, 650, 560);
     const WindowHandle window = handleOf(widget);
-    setSmallIcon(window, asset("app/icon.png"));
+    setSmallIcon(window, assetCopy("app/icon.png"));
     frame.attach(window, false);
     const char* labels[] = {"  首页", "关于我们", "联系我们", "提交BUG", "使用说明"};
     const char* icons[] = {"app/nav_home.png", "app/nav_about.png", "app/nav_contact.png", "app/nav_bug.png",
                            "app/nav_usage.png"};
-    for (int i = 0; i < 5; ++i) frame.addNavItem(utf8ToCp936(labels[i]), asset(icons[i]));
+    for (int i = 0; i < 5; ++i) frame.addNavItem(utf8ToCp936(labels[i]), assetCopy(icons[i]));
     widget->show();
 
     auto closeBox = [] { sendMessage(messageBoxState().messageBoxWindow, Message::Close); };

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QMessageBox>
 
+#include "assets/assets.h"
 #include "platform/profile/profile.h"
 #include "platform/window/popup.h"
 #include "platform/window/screen.h"

@@ -23,11 +23,6 @@
 
 namespace pindora {
 
-inline Bytes assetCopy(std::string_view name) {
-  auto bytes = assetBytes(name);
-  return Bytes(bytes.begin(), bytes.end());
-}
-
 class SkinnedWindow {
  public:
   explicit SkinnedWindow(bool attach = true, bool useConfigFile = false, QRect geometry = QRect(100, 100, 650, 500)) {

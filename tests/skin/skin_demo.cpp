@@ -13,15 +13,6 @@
 #include "skin/skin_frame.h"
 #include "skin/skin_state.h"
 
-namespace {
-
-pindora::Bytes asset(std::string_view name) {
-  auto bytes = pindora::assetBytes(name);
-  return pindora::Bytes(bytes.begin(), bytes.end());
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   using namespace pindora;
   QApplication application(argc, argv);
@@ -35,7 +26,7 @@ int main(int argc, char** argv) {
     window->setWindowTitle(QString::fromUtf8("Pindora 头像精选"));
     window->setGeometry(100, 100, 650, 667);
     const WindowHandle handle = handleOf(window);
-    setSmallIcon(handle, asset("app/icon.png"));
+    setSmallIcon(handle, assetCopy("app/icon.png"));
 
     skin.attach(handle, true);
     skin.setNavHandler([](std::int32_t) {});
@@ -43,7 +34,7 @@ int main(int argc, char** argv) {
     const char* labels[] = {"  首页", "关于我们", "联系我们", "提交BUG", "使用说明"};
     const char* icons[] = {"app/nav_home.png", "app/nav_about.png", "app/nav_contact.png", "app/nav_bug.png",
                            "app/nav_usage.png"};
-    for (int i = 0; i < 5; ++i) skin.addNavItem(utf8ToCp936(labels[i]), asset(icons[i]));
+    for (int i = 0; i < 5; ++i) skin.addNavItem(utf8ToCp936(labels[i]), assetCopy(icons[i]));
     skin.setNotice(utf8ToCp936("欢迎使用 Pindora：点击头像打开帖子，右键复制或另存为。"));
     window->show();
     code = runMessageLoop();
