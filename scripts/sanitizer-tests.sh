@@ -11,8 +11,10 @@ root=$PWD
 jobs=${JOBS:-$(nproc)}
 supp=$root/scripts/sanitizers
 
-# Halt at the first report, so that a report fails its test.
-export ASAN_OPTIONS="abort_on_error=1:halt_on_error=1:detect_leaks=1:check_initialization_order=1"
+# Halt at the first report, so that a report fails its test. Allocation stacks are unwound the
+# slow way, through the libraries built without frame pointers, so that a leak suppression can
+# name the library function that leaked rather than a whole library.
+export ASAN_OPTIONS="abort_on_error=1:halt_on_error=1:detect_leaks=1:check_initialization_order=1:fast_unwind_on_malloc=0"
 export LSAN_OPTIONS="suppressions=$supp/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$supp/tsan.supp"
