@@ -141,7 +141,9 @@ TEST_F(FeedFaults, APictureThatCannotBeShownLeavesItsBoxEmpty) {
         const std::string body = demo::DemoForum::faultBody(fault);
         EXPECT_EQ(box(3), Bytes(body.begin(), body.end()));
         EXPECT_TRUE(widgetsShow({1, 2, 4, 5, 6}, {3}));
-        if (kResidentMemoryIsTheProgramsOwn) EXPECT_LT(peakResidentBytes() - before, 64 * 1024 * 1024);
+        if (kResidentMemoryIsTheProgramsOwn) {
+          EXPECT_LT(peakResidentBytes() - before, 64 * 1024 * 1024);
+        }
         // Untouched pages of a huge picture would not be resident: the address space shows
         // whether one was allocated at all.
         EXPECT_LT(peakVirtualBytes() - virtualBefore, 1024 * 1024 * 1024);

@@ -80,7 +80,9 @@ TEST_F(TransportFaults, ABodyOverTheLimitEndsWithTheEmptyValue) {
     resetPeakResident();
     const auto before = residentBytes();
     EXPECT_TRUE(webRequestBytes(url("/test/huge")).empty());
-    if (kResidentMemoryIsTheProgramsOwn) EXPECT_LT(peakResidentBytes() - before, 64 * 1024 * 1024);
+    if (kResidentMemoryIsTheProgramsOwn) {
+      EXPECT_LT(peakResidentBytes() - before, 64 * 1024 * 1024);
+    }
     EXPECT_EQ(webRequestText(url("/test/echo")), "ok");
 }
 
@@ -94,7 +96,9 @@ TEST_F(TransportFaults, TheDefaultBodyLimitIs32MiB) {
     resetPeakResident();
     const auto before = residentBytes();
     EXPECT_TRUE(webRequestBytes(url("/test/huge")).empty());
-    if (kResidentMemoryIsTheProgramsOwn) EXPECT_LT(peakResidentBytes() - before, 160 * 1024 * 1024);
+    if (kResidentMemoryIsTheProgramsOwn) {
+      EXPECT_LT(peakResidentBytes() - before, 160 * 1024 * 1024);
+    }
 }
 
 // Pictures that are no pictures travel unchanged: the request routine does not look at them.
