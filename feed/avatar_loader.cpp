@@ -61,18 +61,21 @@ public:
     ~AvatarLoad() {
         std::lock_guard lock(state_.mutex_);
         std::erase(state_.running_, cancel_);
-        if (state_.running_.empty() && state_.starting_ == 0) state_.noneRunning_.notify_all();
+        state_.loadsChanged_.notify_all();
     }
 
 private:
     // Becomes the latest load, outdating and aborting the others; chooses the list address,
     // shows the busy picture and empties the links. False, with nothing written, while the
-    // loads are being stopped.
+    // loads are being stopped. First waits (on this worker) for the aborted loads to end, so
+    // that at most one load runs and one waits to begin, however fast the clicks come.
     bool begin(std::string_view host, Text& listAddress) {
-        std::lock_guard lock(state_.mutex_);
+        std::unique_lock lock(state_.mutex_);
+        for (const auto& other : state_.running_) other->cancel();
+        ++state_.generation_;
+        state_.loadsChanged_.wait(lock, [this] { return state_.running_.empty() || state_.stopping_; });
         if (counted_) --state_.starting_;
         if (state_.stopping_) return false;
-        for (const auto& other : state_.running_) other->cancel();
         state_.running_.push_back(cancel_);
         generation_ = ++state_.generation_;
 
@@ -119,6 +122,12 @@ void startAvatarLoad() {
     FeedState& state = feedState();
     {
         std::lock_guard lock(state.mutex_);
+        // The running load is outdated now: it stops writing and its transfers end.
+        ++state.generation_;
+        for (const auto& load : state.running_) load->cancel();
+        // A load that has not begun yet reads the buttons and the page when it begins, so it
+        // already serves this request: no second thread waits beside it.
+        if (state.starting_ > 0) return;
         ++state.starting_;
     }
     startThread(avatarLoadThread);
@@ -134,7 +143,8 @@ void stopAvatarLoads() {
     state.stopping_ = true;
     ++state.generation_;
     for (const auto& load : state.running_) load->cancel();
-    state.noneRunning_.wait(lock, [&state] { return state.running_.empty() && state.starting_ == 0; });
+    state.loadsChanged_.notify_all();  // loads waiting to begin give up
+    state.loadsChanged_.wait(lock, [&state] { return state.running_.empty() && state.starting_ == 0; });
     state.stopping_ = false;
 }
 

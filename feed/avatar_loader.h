@@ -9,7 +9,8 @@
 //
 // A later load supersedes an earlier one: the earlier one writes nothing more (boxes, links,
 // page text) and all its transfers are aborted at once, so the boxes and links always belong to
-// the latest load.
+// the latest load. A load begins only once the one it supersedes has ended, and a start while a
+// load waits to begin adds no second one, so at most two loads are alive however fast clicks come.
 
 #include <string_view>
 
@@ -29,7 +30,8 @@ Bytes busyImage();
 
 // Starts one load on a worker thread of its own (avatarLoadThread) and returns at once. This is
 // how the window starts loads: a load started so is counted from this call on, so that
-// stopAvatarLoads also stops it when its thread has not begun yet.
+// stopAvatarLoads also stops it when its thread has not begun yet. When a load started so has
+// not begun yet, no other is started: that one reads the buttons and the page when it begins.
 void startAvatarLoad();
 // Entry of a load's worker thread started by startAvatarLoad: runs the load once.
 void avatarLoadThread();

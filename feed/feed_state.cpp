@@ -23,6 +23,11 @@ std::optional<Text> FeedState::linkAt(int number) const {
     return avatarLinks_[number - 1];
 }
 
+int FeedState::liveLoads() const {
+    std::lock_guard lock(mutex_);
+    return starting_ + static_cast<int>(running_.size());
+}
+
 void FeedState::clear() {
     std::lock_guard lock(mutex_);
     feedUrl_ = Text();

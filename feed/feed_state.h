@@ -32,6 +32,9 @@ public:
     // Link N (1-based) of the latest load; nothing when that load has not produced it.
     std::optional<Text> linkAt(int number) const;
 
+    // Loads alive: started by startAvatarLoad and not begun yet, or running.
+    int liveLoads() const;
+
     // The exit routine, once the loads have been stopped: frees the texts and the links.
     void clear();
 
@@ -51,7 +54,7 @@ private:
     int starting_ = 0;  // threads started by startAvatarLoad that have not begun their load yet
     bool stopping_ = false;
     std::vector<std::shared_ptr<inet::CancelToken>> running_;
-    std::condition_variable noneRunning_;
+    std::condition_variable loadsChanged_;  // a load ended, or the loads are being stopped
 };
 
 // The program's one feed state.

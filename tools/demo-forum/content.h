@@ -36,4 +36,7 @@ std::string drawThumbnail(const DemoItem& item);
 std::string encodeGif(int width, int height, const std::vector<unsigned char>& indices,
                       const std::vector<unsigned>& palette);
 
+// The body of a picture fault mode (NotImage, PngBomb, GifBomb); empty for the others.
+std::string faultPicture(Fault fault);
+
 }  // namespace pindora::demo

@@ -97,6 +97,14 @@ struct DemoForum::Impl {
             void get_local_ip_and_port(std::string& ip, int& port) const override { ip = peerText(socket_, true, port); }
             socket_t socket() const override { return socket_; }
 
+            // The request's path and query, from its request line.
+            std::string target() const {
+                auto first = request_.find(' ');
+                auto second = request_.find(' ', first + 1);
+                if (first == std::string::npos || second == std::string::npos) return {};
+                return request_.substr(first + 1, second - first - 1);
+            }
+
             // Takes one whole request (head, and a body of Content-Length bytes) off the socket
             // and logs it. A body httplib does not read (a GET with a body) is dropped with it.
             bool readRequest() {
@@ -152,6 +160,10 @@ struct DemoForum::Impl {
                 if (!readable) break;
                 if (!stream.readRequest()) break;
                 control = ConnectionControl{};
+                if (auto fault = owner_.faultFor(stream.target())) {
+                    serveFault(socket, *fault, control);
+                    break;
+                }
                 currentConnection = &control;
                 bool closed = false;
                 bool ok = process_request(stream, count == 99, closed, [](httplib::Request&) {});
@@ -166,6 +178,60 @@ struct DemoForum::Impl {
             }
             ::close(socket);
             return true;
+        }
+
+        bool stopping() const { return svr_sock_ == INVALID_SOCKET; }
+
+        // Writes the broken answer of `fault`; the connection is closed afterwards (reset when
+        // control.reset is set).
+        void serveFault(int socket, Fault fault, ConnectionControl& control) {
+            const std::string declared = "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\n"
+                                         "Content-Length: 200000\r\n\r\n";
+            switch (fault) {
+            case Fault::ResetMidBody:
+                sendAll(socket, (declared + std::string(64 * 1024, 'r')).data(), declared.size() + 64 * 1024);
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                control.reset = true;
+                break;
+            case Fault::TruncatedBody:
+                sendAll(socket, (declared + std::string(1000, 't')).data(), declared.size() + 1000);
+                break;
+            case Fault::MalformedStatus: {
+                const std::string reply = "HTPT/1.1 2OO Fine\r\nContent-Length: 5\r\n\r\nhello";
+                sendAll(socket, reply.data(), reply.size());
+                break;
+            }
+            case Fault::Stall: {
+                // Silent until the client hangs up (recv returns 0 or fails) or the forum stops.
+                char buffer[4096];
+                while (!stopping()) {
+                    if (!waitFor(socket, POLLIN, 50)) continue;
+                    if (::recv(socket, buffer, sizeof buffer, 0) <= 0) break;
+                }
+                break;
+            }
+            case Fault::HugeBody: {
+                const std::string head = "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\n"
+                                         "Connection: close\r\n\r\n";
+                if (!sendAll(socket, head.data(), head.size())) break;
+                const std::string piece(64 * 1024, 'h');
+                for (int sent = 0; sent < 4096 && !stopping(); ++sent) {
+                    if (!waitFor(socket, POLLOUT, 5000) || !sendAll(socket, piece.data(), piece.size())) break;
+                }
+                break;
+            }
+            case Fault::NotImage:
+            case Fault::PngBomb:
+            case Fault::GifBomb: {
+                const std::string body = faultPicture(fault);
+                const std::string reply = std::string("HTTP/1.1 200 OK\r\nContent-Type: ") +
+                                          (fault == Fault::GifBomb ? "image/gif" : "image/png") +
+                                          "\r\nContent-Length: " + std::to_string(body.size()) +
+                                          "\r\nConnection: close\r\n\r\n" + body;
+                sendAll(socket, reply.data(), reply.size());
+                break;
+            }
+            }
         }
 
         Impl& owner_;
@@ -201,6 +267,13 @@ struct DemoForum::Impl {
         }
         std::lock_guard lock(logMutex);
         logged.push_back(std::move(entry));
+    }
+
+    std::optional<Fault> faultFor(const std::string& target) const {
+        std::lock_guard lock(faultMutex);
+        for (const auto& [prefix, fault] : faults)
+            if (target.rfind(prefix, 0) == 0) return fault;
+        return std::nullopt;
     }
 
     static std::string rawResponse(const std::string& version, int status, const std::string& reason,
@@ -332,6 +405,8 @@ struct DemoForum::Impl {
     std::atomic<int> latencyMs{0};
     std::atomic<int> connections{0};
     int port = -1;
+    mutable std::mutex faultMutex;
+    std::vector<std::pair<std::string, Fault>> faults;
     mutable std::mutex logMutex;
     std::vector<LoggedRequest> logged;
 };
@@ -409,6 +484,18 @@ std::optional<std::string> DemoForum::thumbnailBytes(const std::string& src) con
     if (found == all.end()) return std::nullopt;
     return found->second;
 }
+
+void DemoForum::addFault(std::string prefix, Fault fault) {
+    std::lock_guard lock(impl_->faultMutex);
+    impl_->faults.emplace_back(std::move(prefix), fault);
+}
+
+void DemoForum::clearFaults() {
+    std::lock_guard lock(impl_->faultMutex);
+    impl_->faults.clear();
+}
+
+std::string DemoForum::faultBody(Fault fault) { return faultPicture(fault); }
 
 std::vector<LoggedRequest> DemoForum::requests() const {
     std::lock_guard lock(impl_->logMutex);

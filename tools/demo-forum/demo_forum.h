@@ -42,7 +42,12 @@
 //   /test/big-headers?bytes=N                   200 with about N bytes of header lines (6000)
 //   /test/zero                                  body "abc", a zero byte, "def" (7 bytes)
 //   /test/reset                                 the connection is reset, no response
-// New fault modes: add a case to DemoForum::Impl::testBehaviour (demo_forum.cpp).
+// New test behaviours: add a case to DemoForum::Impl::testBehaviour (demo_forum.cpp).
+//
+// Fault modes (addFault): every request whose path and query start with a prefix gets one of
+// the broken answers of Fault instead of its content, e.g. addFault("/plugin.php", Fault::Stall)
+// for the list pages or addFault(item.thumbnailSrc with a leading "/", Fault::ResetMidBody) for
+// one thumbnail. A connection refused needs no mode: stop() the forum, or use a closed port.
 
 #include <chrono>
 #include <cstdint>
@@ -76,6 +81,18 @@ struct LoggedRequest {
                                            // the same number came over one kept-alive connection
 };
 
+enum class Fault {
+    ResetMidBody,     // 200 declaring 200000 bytes, 64 KiB of them, then a connection reset
+    TruncatedBody,    // 200 declaring 200000 bytes, 1000 of them, then an orderly close
+    MalformedStatus,  // a status line that is not HTTP ("HTPT/1.1 2OO Fine"), headers, a body
+    Stall,            // the connection stays open and silent until the client closes or stop()
+    HugeBody,         // 200 with no length, streamed in 64 KiB pieces until the client closes
+                      // (at most 256 MiB); the server never holds more than one piece
+    NotImage,         // 200 image/png whose body is text
+    PngBomb,          // a PNG of under 1 KiB declaring 30000 x 30000 pixels
+    GifBomb,          // a GIF of under 1 KiB declaring 30000 x 30000 pixels
+};
+
 struct DemoForumOptions {
     std::string host = "127.0.0.1";
     std::chrono::milliseconds latency{0};  // added to every response
@@ -105,6 +122,12 @@ public:
     std::optional<DemoItem> itemByTid(int tid) const;
     // The exact bytes served for a thumbnail src ("data/attachment/..."), or nothing.
     std::optional<std::string> thumbnailBytes(const std::string& src) const;
+
+    // Fault modes: the first added rule whose prefix starts the request's path and query wins.
+    void addFault(std::string prefix, Fault fault);
+    void clearFaults();
+    // The body a fault mode serves as a picture (NotImage, PngBomb, GifBomb).
+    static std::string faultBody(Fault fault);
 
     // Every request received since start or clearRequests(), in arrival order.
     std::vector<LoggedRequest> requests() const;
