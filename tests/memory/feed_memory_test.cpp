@@ -48,7 +48,9 @@ TEST_F(FeedMemory, ResidentMemoryStaysFlatOverManyLoads) {
     std::printf("resident after load %d: %.1f MiB, after load %d: %.1f MiB, change %+.1f%%\n", settled,
                 afterSettled / 1048576.0, loads, afterLast / 1048576.0,
                 100.0 * static_cast<double>(afterLast - afterSettled) / static_cast<double>(afterSettled));
-    if (loads >= 100) EXPECT_LE(afterLast, afterSettled + afterSettled / 10);
+    if (loads >= 100) {
+        EXPECT_LE(afterLast, afterSettled + afterSettled / 10);
+    }
 }
 
 }  // namespace
