@@ -17,15 +17,7 @@
 namespace pindora {
 namespace {
 
-class FeedBurst : public FeedTest {
-protected:
-    void SetUp() override {
-        FeedTest::SetUp();
-        ASSERT_GT(forum.start(), 0);
-        pointAt(forum.hostAndPort());
-    }
-    demo::DemoForum forum;
-};
+using FeedBurst = DemoForumFeedTest;
 
 TEST_F(FeedBurst, TwoHundredClicksKeepAtMostTwoLoadsAndEndWithTheLastClick) {
     std::atomic<bool> watching{true};

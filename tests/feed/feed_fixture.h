@@ -9,6 +9,7 @@
 
 #include "base/types.h"
 #include "platform/form/form.h"
+#include "tools/demo-forum/demo_forum.h"
 
 namespace pindora {
 
@@ -30,6 +31,17 @@ protected:
     // Waits until the window thread has shown the boxes' pictures; true when box N's widget
     // shows a picture for each N in `numbers` and nothing for the others listed in `empty`.
     static bool widgetsShow(const std::vector<int>& numbers, const std::vector<int>& empty);
+};
+
+// The fixture with a demo forum of its own on a free port, which the loader is pointed at.
+class DemoForumFeedTest : public FeedTest {
+protected:
+    void SetUp() override {
+        FeedTest::SetUp();
+        ASSERT_GT(forum.start(), 0);
+        pointAt(forum.hostAndPort());
+    }
+    demo::DemoForum forum;
 };
 
 }  // namespace pindora

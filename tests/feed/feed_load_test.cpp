@@ -28,16 +28,6 @@ std::vector<Text> expectedLinks(const std::vector<demo::DemoItem>& items) {
     return links;
 }
 
-class DemoForumFeedTest : public FeedTest {
-protected:
-    void SetUp() override {
-        FeedTest::SetUp();
-        ASSERT_GT(forum.start(), 0);
-        pointAt(forum.hostAndPort());
-    }
-    demo::DemoForum forum;
-};
-
 TEST_F(DemoForumFeedTest, RequestsTheExactListAddressOfEachCategory) {
     struct Case { int button; int typeId; const char* suffix; };
     const Case cases[] = {
