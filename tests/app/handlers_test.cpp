@@ -196,7 +196,7 @@ TEST_F(HandlersTest, SaveWritesTheServedBytesWhereTheUserChose) {
     std::ofstream(target) << "an older file";
     QString directory;
     QStringList filters;
-    answerSaveDialog(QStringLiteral("avatar"), &directory, &filters);  // typed without ".jpg"
+    auto answer = answerSaveDialog(QStringLiteral("avatar"), &directory, &filters);  // typed without ".jpg"
     onSavePicture({});
     EXPECT_EQ(directory.toStdString(), desktop.string());
     EXPECT_EQ(filters, QStringList{QString::fromUtf8("JPG图片 (*.jpg)")});
@@ -205,14 +205,14 @@ TEST_F(HandlersTest, SaveWritesTheServedBytesWhereTheUserChose) {
 
     // Cancelled: nothing written.
     std::filesystem::remove(target);
-    answerSaveDialog(QString(), &directory, &filters);
+    answer = answerSaveDialog(QString(), &directory, &filters);
     onSavePicture({});
     EXPECT_FALSE(std::filesystem::exists(target));
 
     // No decodable picture in the box: no dialog at all.
     setPicture(box(2), toBytes("not a picture"));
     directory.clear();
-    answerSaveDialog(QStringLiteral("never"), &directory, &filters);
+    answer = answerSaveDialog(QStringLiteral("never"), &directory, &filters);
     onSavePicture({});
     processEventsFor(200);
     EXPECT_TRUE(directory.isEmpty());

@@ -132,14 +132,16 @@ std::optional<std::string> runCommand(const std::vector<std::string>& argv,
 
 bool XDisplay::start() {
     // A display number far from the usual ones (other programs on the machine may ask for :0 or
-    // :99 by number); the server reports through -displayfd when it is ready.
+    // :99 by number); the server reports through -displayfd when it is ready. -noreset: by
+    // default the server resets when its last client leaves, and a program started during that
+    // reset (the relaunch after a close) cannot connect.
     for (int attempt = 0; attempt < 20; ++attempt) {
         const int number = 200 + static_cast<int>((getpid() * 7 + attempt * 37) % 700);
         if (std::filesystem::exists("/tmp/.X" + std::to_string(number) + "-lock")) continue;
         int pipeFds[2];
         if (pipe(pipeFds) != 0) return false;
         const bool started = server_.start({"Xvfb", ":" + std::to_string(number), "-displayfd", std::to_string(pipeFds[1]),
-                                            "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+                                            "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
         close(pipeFds[1]);
         std::string reported;
         const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);

@@ -201,18 +201,18 @@ TEST_F(FormControlsTest, SaveDialogStartsInTheFolderAndAddsTheExtension) {
 
     QString directory;
     QStringList filters;
-    answerSaveDialog(QStringLiteral("avatar"), &directory, &filters);
+    auto answer = answerSaveDialog(QStringLiteral("avatar"), &directory, &filters);
     const std::optional<std::string> chosen = showSaveDialog(named("通用对话框1"), options);
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(*chosen, (folder / "avatar.jpg").string());
     EXPECT_EQ(directory.toStdString(), folder.string());
     EXPECT_EQ(filters, QStringList{QString::fromUtf8("JPG图片 (*.jpg)")});
 
-    answerSaveDialog(QString(), &directory, &filters);  // cancelled
+    answer = answerSaveDialog(QString(), &directory, &filters);  // cancelled
     EXPECT_FALSE(showSaveDialog(named("通用对话框1"), options).has_value());
 
     directory.clear();
-    answerSaveDialog(QString(), &directory, &filters);  // would cancel one shown by mistake
+    answer = answerSaveDialog(QString(), &directory, &filters);  // would cancel one shown by mistake
     EXPECT_FALSE(showSaveDialog(named("编辑框"), options).has_value());  // no file dialog
     EXPECT_TRUE(directory.isEmpty());
     std::filesystem::remove_all(folder);

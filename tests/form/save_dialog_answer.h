@@ -14,9 +14,12 @@ namespace pindora {
 // Answers the next save dialog the way a user would: notes what it shows, then types a name
 // (an empty name cancels). The dialog fills its view in the background and may not take the
 // answer at once, so it is answered again until it closes; after fifteen seconds it is cancelled,
-// so a dialog that keeps refusing cannot hang the test.
-inline void answerSaveDialog(const QString& typedName, QString* directoryShown, QStringList* filtersShown) {
-    auto* poll = new QTimer;
+// so a dialog that keeps refusing cannot hang the test. The answer stops when the returned
+// handle goes, so it cannot answer a dialog of a later test.
+[[nodiscard]] inline std::unique_ptr<QTimer> answerSaveDialog(const QString& typedName, QString* directoryShown,
+                                                              QStringList* filtersShown) {
+    auto owned = std::make_unique<QTimer>();
+    QTimer* poll = owned.get();
     auto clock = std::make_shared<QElapsedTimer>();
     auto answering = std::make_shared<QPointer<QFileDialog>>();
     auto found = std::make_shared<bool>(false);
@@ -28,13 +31,13 @@ inline void answerSaveDialog(const QString& typedName, QString* directoryShown, 
                     *answering = candidate;
                 }
             }
-            if (answering->isNull() && clock->elapsed() > 15000) poll->deleteLater();
+            if (answering->isNull() && clock->elapsed() > 15000) poll->stop();
             if (answering->isNull()) return;
             *found = true;
         }
         QFileDialog* dialog = answering->data();
         if (dialog == nullptr || !dialog->isVisible()) {
-            poll->deleteLater();
+            poll->stop();
             return;
         }
         *directoryShown = dialog->directory().absolutePath();
@@ -48,6 +51,7 @@ inline void answerSaveDialog(const QString& typedName, QString* directoryShown, 
         }
     });
     poll->start(50);
+    return owned;
 }
 
 }  // namespace pindora
