@@ -5,8 +5,8 @@
 # Where figures come from:
 # - Google Benchmark programs (listed in `programs`): each benchmark gives the median of its
 #   repetitions. A benchmark named "<figure>/<label>" is the baseline of "<figure>".
-# - Script steps: a step measures something itself and calls `figure NAME VALUE UNIT`; a name
-#   "<figure>/<label>" is again a baseline.
+# - Script steps: a step measures something itself and calls `figure NAME VALUE UNIT` (or runs a
+#   program that prints "NAME<TAB>VALUE<TAB>UNIT"); a name "<figure>/<label>" is again a baseline.
 # Environment: BENCH_REPETITIONS (default 10), BENCH_JOBS (build jobs, default 2).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,7 +15,7 @@ repetitions=${BENCH_REPETITIONS:-10}
 programs=(paint_bench feed_bench)
 
 cmake --preset release >/dev/null
-cmake --build build-release -j"${BENCH_JOBS:-2}" --target "${programs[@]}" >/dev/null
+cmake --build build-release -j"${BENCH_JOBS:-2}" --target "${programs[@]}" startup_bench pindora >/dev/null
 
 rows=$(mktemp)
 trap 'rm -f "$rows"' EXIT
@@ -34,7 +34,13 @@ benchmark_figures() {
 
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 for program in "${programs[@]}"; do benchmark_figures "$program"; done
-# Script steps go here.
+
+# Start-up: exec to the first painted window, on an Xvfb of its own.
+source scripts/run-helpers.sh
+start_xvfb
+build-release/bench/startup_bench build-release/app/pindora "$repetitions" >>"$rows" ||
+  echo "bench: the start-up figure could not be measured" >&2
+kill "$XVFB_PID" 2>/dev/null || true
 
 # value of figure $1 / value of figure $2, from the figures so far
 ratio_of() {
