@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sanitizer builds of the whole tree and their test runs:
 #   asan  AddressSanitizer + UndefinedBehaviorSanitizer (LeakSanitizer on): the whole suite;
-#   tsan  ThreadSanitizer: the tests labelled "threads" (feed, faults, concurrency) and every
+#   tsan  ThreadSanitizer: the tests labelled "threads" (feed, faults, form, app) and every
 #         test whose name speaks of exiting or closing (the exit routine's tests).
 # Usage: scripts/sanitizer-tests.sh [asan] [tsan]   (both when none is named)
 # Prints how long each build and each run took. Exits non-zero when anything fails.
