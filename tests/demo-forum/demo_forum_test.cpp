@@ -6,7 +6,7 @@
 #include <set>
 
 #include "net/web_request.h"
-#include "tools/demo-forum/demo_forum.h"
+#include "tests/demo-forum/demo_forum_suite.h"
 
 namespace pindora {
 namespace {
@@ -14,20 +14,10 @@ namespace {
 using demo::DemoForum;
 using demo::DemoItem;
 
-class DemoForumTest : public ::testing::Test {
+class DemoForumTest : public DemoForumSuite {
 protected:
-    static void SetUpTestSuite() {
-        forum = new DemoForum;
-        ASSERT_GT(forum->start(), 0);
-    }
-    static void TearDownTestSuite() {
-        delete forum;
-        forum = nullptr;
-    }
     static std::string get(const std::string& path) { return toText(webRequestBytes(forum->baseUrl() + path)); }
-    static DemoForum* forum;
 };
-DemoForum* DemoForumTest::forum = nullptr;
 
 // The loader's pattern with its grave accents turned into quotes.
 const std::regex& loaderPattern() {

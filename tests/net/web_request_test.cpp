@@ -10,7 +10,7 @@
 
 #include "net/web_request.h"
 #include "platform/codepage/codepage.h"
-#include "tools/demo-forum/demo_forum.h"
+#include "tests/demo-forum/demo_forum_suite.h"
 
 namespace pindora {
 namespace {
@@ -18,16 +18,8 @@ namespace {
 using demo::DemoForum;
 using demo::LoggedRequest;
 
-class WebRequest : public ::testing::Test {
+class WebRequest : public DemoForumSuite {
 protected:
-    static void SetUpTestSuite() {
-        forum = new DemoForum;
-        ASSERT_GT(forum->start(), 0);
-    }
-    static void TearDownTestSuite() {
-        delete forum;
-        forum = nullptr;
-    }
     void SetUp() override { forum->clearRequests(); }
 
     static std::string url(const std::string& path) { return forum->baseUrl() + path; }
@@ -52,10 +44,7 @@ protected:
         a.rawHeaders.emplace();
         return a;
     }
-
-    static DemoForum* forum;
 };
-DemoForum* WebRequest::forum = nullptr;
 
 TEST_F(WebRequest, PlainGetSendsTheDefaultBlock) {
     std::string address = url("/test/echo");
