@@ -25,8 +25,13 @@ std::filesystem::path AppTest::scratch;
 bool waitUntilImpl(const std::function<bool()>& done, int milliseconds) {
     QElapsedTimer clock;
     clock.start();
-    while (!done() && clock.elapsed() < milliseconds) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
+    // The condition is read once per round: loads change the boxes from their own threads, so a
+    // second reading may not agree with the one that ended the wait.
+    for (;;) {
+        if (done()) return true;
+        if (clock.elapsed() >= milliseconds) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
 }
 
 void AppTest::processEventsFor(int milliseconds) {

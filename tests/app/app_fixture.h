@@ -37,6 +37,11 @@ protected:
     // True when the boxes and links hold the six items of that list page.
     bool showsPage(int typeId, int page) const;
     bool waitForPage(int typeId, int page) { return waitUntil([&] { return showsPage(typeId, page); }); }
+    // After a click that loads the page already shown: the forum has served the `served`th list
+    // page and the boxes, emptied when that load began, show the page again.
+    bool waitForPageAgain(std::size_t served, int typeId, int page) {
+        return waitUntil([&] { return listPagesServed().size() >= served && showsPage(typeId, page); });
+    }
 
     // The addresses handed to the browser so far.
     static std::vector<std::string> browserAddresses();

@@ -160,7 +160,7 @@ TEST_F(HandlersTest, RightPressesOpenTheMenuOnBoxOneUntilACategoryIsClicked) {
     contextMenu()->hide();
 
     click("单选框1");
-    ASSERT_TRUE(waitForPage(132, 1));
+    ASSERT_TRUE(waitForPageAgain(2, 132, 1));
     press(box(4), true);
     EXPECT_TRUE(waitUntil([] { return contextMenu()->isVisible(); }));
     EXPECT_EQ(appState().menuTarget, box(4));
@@ -187,7 +187,7 @@ TEST_F(HandlersTest, CopyPutsTheDecodedPictureOnTheClipboard) {
 TEST_F(HandlersTest, SaveWritesTheServedBytesWhereTheUserChose) {
     ASSERT_TRUE(waitForPage(132, 1));
     click("单选框1");  // so that box 2 answers right presses too
-    ASSERT_TRUE(waitForPage(132, 1));
+    ASSERT_TRUE(waitForPageAgain(2, 132, 1));
     press(box(2), true);
     contextMenu()->hide();
 
