@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QUrlQuery>
 #include <QUrl>
@@ -22,20 +21,8 @@ namespace pindora {
 
 std::filesystem::path AppTest::scratch;
 
-bool waitUntilImpl(const std::function<bool()>& done, int milliseconds) {
-    QElapsedTimer clock;
-    clock.start();
-    // The condition is read once per round: loads change the boxes from their own threads, so a
-    // second reading may not agree with the one that ended the wait.
-    for (;;) {
-        if (done()) return true;
-        if (clock.elapsed() >= milliseconds) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-}
-
 void AppTest::processEventsFor(int milliseconds) {
-    waitUntilImpl([] { return false; }, milliseconds);
+    processEventsUntil([] { return false; }, std::chrono::milliseconds(milliseconds));
 }
 
 void AppTest::SetUpTestSuite() {

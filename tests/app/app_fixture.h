@@ -13,6 +13,7 @@
 
 #include "platform/form/form.h"
 #include "tools/demo-forum/demo_forum.h"
+#include "tests/support/waiting.h"
 
 namespace pindora {
 
@@ -52,11 +53,9 @@ protected:
     ControlRef window;
 };
 
-bool waitUntilImpl(const std::function<bool()>& done, int milliseconds);
-
 template <typename Condition>
 bool AppTest::waitUntil(Condition done, int milliseconds) {
-    return waitUntilImpl(done, milliseconds);
+    return processEventsUntil(done, std::chrono::milliseconds(milliseconds));
 }
 
 }  // namespace pindora

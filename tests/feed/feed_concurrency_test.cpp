@@ -10,6 +10,7 @@
 #include "feed/feed_state.h"
 #include "tests/feed/feed_fixture.h"
 #include "tools/demo-forum/demo_forum.h"
+#include "tests/support/waiting.h"
 
 namespace pindora {
 namespace {
@@ -24,13 +25,6 @@ std::vector<Text> linksOf(const std::vector<demo::DemoItem>& items) {
 
 bool isPrefixOf(const std::vector<Text>& part, const std::vector<Text>& whole) {
     return part.size() <= whole.size() && std::equal(part.begin(), part.end(), whole.begin());
-}
-
-template <typename Condition>
-bool waitFor(Condition done, std::chrono::milliseconds limit = 5s) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (!done() && std::chrono::steady_clock::now() < end) std::this_thread::sleep_for(2ms);
-    return done();
 }
 
 bool requested(const demo::DemoForum& forum, const std::string& src) {
@@ -72,9 +66,9 @@ TEST_P(OverlappingLoads, EndWithTheLaterLoadsPicturesAndLinks) {
     forum.setLatency(150ms);
     startLoad();
     if (duringThumbnails) {
-        ASSERT_TRUE(waitFor([] { return feedState().linkAt(1).has_value(); }));
+        ASSERT_TRUE(sleepUntil([] { return feedState().linkAt(1).has_value(); }));
     } else {
-        ASSERT_TRUE(waitFor([] { return containsText(feedState().feedUrl(), "loads=1&"); }));
+        ASSERT_TRUE(sleepUntil([] { return containsText(feedState().feedUrl(), "loads=1&"); }));
     }
     feedState().setCurrentPage(2);
     startLoad();
@@ -105,7 +99,7 @@ TEST_F(FeedTest, StoppingAbortsRunningLoadsAndWaitsForThem) {
     pointAt(forum.hostAndPort());
     startLoad();
     startLoad();
-    ASSERT_TRUE(waitFor([] { return !feedState().feedUrl().empty(); }));
+    ASSERT_TRUE(sleepUntil([] { return !feedState().feedUrl().empty(); }));
     std::this_thread::sleep_for(50ms);  // both page requests under way
 
     const auto began = std::chrono::steady_clock::now();

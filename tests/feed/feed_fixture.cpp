@@ -1,7 +1,6 @@
 #include "tests/feed/feed_fixture.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <cstdlib>
 
 #include "feed/avatar_loader.h"
@@ -10,6 +9,7 @@
 #include "platform/codepage/codepage.h"
 #include "platform/form/form_qt.h"
 #include "platform/form/picture_box.h"
+#include "tests/support/waiting.h"
 
 namespace pindora {
 
@@ -87,10 +87,7 @@ bool FeedTest::widgetsShow(const std::vector<int>& numbers, const std::vector<in
         for (int n : empty) if (shows(n)) return false;
         return true;
     };
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < 2000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
+    return processEventsUntil(done);
 }
 
 }  // namespace pindora

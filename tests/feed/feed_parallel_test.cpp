@@ -13,6 +13,7 @@
 #include "tests/feed/feed_fixture.h"
 #include "tests/feed/page_server.h"
 #include "tools/demo-forum/demo_forum.h"
+#include "tests/support/waiting.h"
 
 namespace pindora {
 namespace {
@@ -53,13 +54,6 @@ std::vector<Text> linksOf(const std::string& folder) {
     return links;
 }
 
-template <typename Condition>
-bool waitFor(Condition done, std::chrono::milliseconds limit = 5s) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (!done() && std::chrono::steady_clock::now() < end) std::this_thread::sleep_for(2ms);
-    return done();
-}
-
 int countStartingWith(const std::vector<std::string>& targets, const std::string& prefix) {
     return static_cast<int>(std::count_if(targets.begin(), targets.end(),
                                           [&](const std::string& t) { return t.rfind(prefix, 0) == 0; }));
@@ -92,7 +86,7 @@ TEST_F(FeedTest, EachBoxIsFilledAsItsThumbnailArrivesAndLinksFollowBoxOrder) {
     pointAt(server.start());
     startLoad();
     const Bytes sixth = asBytes(pngOfColour(qRgb(0, 240, 0)));
-    ASSERT_TRUE(waitFor([&] { return box(6) == sixth; }));
+    ASSERT_TRUE(sleepUntil([&] { return box(6) == sixth; }));
     for (int n = 1; n <= 5; ++n) EXPECT_EQ(box(n), busy()) << "box " << n;
     // Link 6 waits for links 1 to 5, so that link N stays box N's.
     EXPECT_TRUE(feedState().avatarLinks().empty());
@@ -109,7 +103,7 @@ TEST_F(FeedTest, ALaterLoadAbortsTheThumbnailsInFlight) {
     server.holdUntil("/slow/", 7, 10s);
     pointAt(server.start());
     startLoad();
-    ASSERT_TRUE(waitFor([&] { return countStartingWith(server.requestTargets(), "/slow/") == 6; }));
+    ASSERT_TRUE(sleepUntil([&] { return countStartingWith(server.requestTargets(), "/slow/") == 6; }));
 
     const auto thumbnails = serveSixItems(server, "fast");
     startLoad();
@@ -125,7 +119,7 @@ TEST_F(FeedTest, StoppingAbortsTheThumbnailsInFlight) {
     server.holdUntil("/slow/", 7, 10s);
     pointAt(server.start());
     startLoad();
-    ASSERT_TRUE(waitFor([&] { return countStartingWith(server.requestTargets(), "/slow/") == 6; }));
+    ASSERT_TRUE(sleepUntil([&] { return countStartingWith(server.requestTargets(), "/slow/") == 6; }));
     stopAvatarLoads();
     waitForThreads();
     EXPECT_EQ(server.heldAnswered(), 0) << "the stop waited for the answers";

@@ -25,6 +25,7 @@
 #include "platform/form/form_qt.h"
 #include "tests/form/save_dialog_answer.h"
 #include "tools/demo-forum/demo_forum.h"
+#include "tests/support/waiting.h"
 
 namespace pindora {
 namespace {
@@ -41,14 +42,6 @@ ControlDescription control(ControlKind kind, const char* name, const char* paren
     description.height = height;
     description.text = utf8ToCp936(text);
     return description;
-}
-
-template <typename Condition>
-bool processEventsUntil(Condition done, int milliseconds = 3000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < milliseconds) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
 }
 
 void press(QWidget* widget, Qt::MouseButton button) {

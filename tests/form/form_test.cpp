@@ -1,5 +1,4 @@
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
@@ -9,6 +8,7 @@
 #include "platform/form/form.h"
 #include "platform/form/form_qt.h"
 #include "platform/form/picture_box.h"
+#include "tests/support/waiting.h"
 
 namespace pindora {
 namespace {
@@ -48,15 +48,6 @@ protected:
     void TearDown() override { destroyMainWindow(); }
 
     static ControlRef named(const char* name) { return findControl(utf8ToCp936(name)); }
-
-    // Runs queued window-thread work until `done` holds or a second has passed.
-    template <typename Condition>
-    static bool processEventsUntil(Condition done) {
-        QElapsedTimer clock;
-        clock.start();
-        while (!done() && clock.elapsed() < 1000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        return done();
-    }
 
     ControlRef window;
 };
