@@ -3,8 +3,6 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QMouseEvent>
-#include <QUrlQuery>
-#include <QUrl>
 #include <cstdlib>
 #include <fstream>
 
@@ -69,16 +67,6 @@ void AppTest::press(ControlRef control, bool right) {
     QMouseEvent event(QEvent::MouseButtonPress, QPointF(20, 20), widget->mapToGlobal(QPointF(20, 20)), button, button,
                       Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &event);
-}
-
-std::vector<std::pair<int, int>> AppTest::listPagesServed() const {
-    std::vector<std::pair<int, int>> pages;
-    for (const demo::LoggedRequest& request : forum.requests()) {
-        if (request.target.find("id=waterfall:threads") == std::string::npos) continue;
-        const QUrlQuery query(QUrl(QString::fromStdString("http://h" + request.target)));
-        pages.emplace_back(query.queryItemValue("typeid").toInt(), query.queryItemValue("loads").toInt());
-    }
-    return pages;
 }
 
 bool AppTest::showsPage(int typeId, int page) const {

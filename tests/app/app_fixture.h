@@ -34,7 +34,7 @@ protected:
     static void press(ControlRef control, bool right);
 
     // The list pages the forum served, as (type id, page), in order.
-    std::vector<std::pair<int, int>> listPagesServed() const;
+    std::vector<std::pair<int, int>> listPagesServed() const { return forum.listPagesServed(); }
     // True when the boxes and links hold the six items of that list page.
     bool showsPage(int typeId, int page) const;
     bool waitForPage(int typeId, int page) { return waitUntil([&] { return showsPage(typeId, page); }); }

@@ -1,7 +1,5 @@
 #include "tests/e2e/e2e_fixture.h"
 
-#include <QUrl>
-#include <QUrlQuery>
 
 #include <array>
 #include <cstdlib>
@@ -112,16 +110,6 @@ bool EndToEndTest::showsPage(int typeId, int page) const {
         if (!near(screen.pixelColor(centre), items[n - 1].colour)) return false;
     }
     return true;
-}
-
-std::vector<std::pair<int, int>> EndToEndTest::listPagesServed() const {
-    std::vector<std::pair<int, int>> pages;
-    for (const demo::LoggedRequest& request : forum->requests()) {
-        if (request.target.find("id=waterfall:threads") == std::string::npos) continue;
-        const QUrlQuery query(QUrl(QString::fromStdString("http://h" + request.target)));
-        pages.emplace_back(query.queryItemValue("typeid").toInt(), query.queryItemValue("loads").toInt());
-    }
-    return pages;
 }
 
 std::vector<QRect> EndToEndTest::otherWindows() const {

@@ -47,7 +47,7 @@ protected:
     // True once the six boxes show the thumbnails of that list page (their dominant colours).
     bool showsPage(int typeId, int page) const;
     bool waitForPage(int typeId, int page) { return waitUntil([&] { return showsPage(typeId, page); }); }
-    std::vector<std::pair<int, int>> listPagesServed() const;
+    std::vector<std::pair<int, int>> listPagesServed() const { return forum->listPagesServed(); }
     std::vector<QRect> otherWindows() const;  // the program's windows besides the main window
     static std::vector<std::string> browserAddresses();
 

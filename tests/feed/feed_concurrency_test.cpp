@@ -34,15 +34,7 @@ bool requested(const demo::DemoForum& forum, const std::string& src) {
     return false;
 }
 
-class OverlappingLoads : public FeedTest, public testing::WithParamInterface<bool> {
-protected:
-    void SetUp() override {
-        FeedTest::SetUp();
-        ASSERT_GT(forum.start(), 0);
-        pointAt(forum.hostAndPort());
-    }
-    demo::DemoForum forum;
-};
+class OverlappingLoads : public DemoForumFeedTest, public testing::WithParamInterface<bool> {};
 
 // The later of two overlapping loads wins, whether it starts while the earlier one fetches its
 // page (false) or its thumbnails (true); a click reading the links meanwhile always sees the

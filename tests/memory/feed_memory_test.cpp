@@ -21,13 +21,9 @@ int loadCount() {
     return text != nullptr && std::atoi(text) > 0 ? std::atoi(text) : 500;
 }
 
-class FeedMemory : public FeedTest {};
+class FeedMemory : public DemoForumFeedTest {};
 
 TEST_F(FeedMemory, ResidentMemoryStaysFlatOverManyLoads) {
-    demo::DemoForum forum;
-    ASSERT_GT(forum.start(), 0);
-    pointAt(forum.hostAndPort());
-
     const int loads = loadCount();
     const int settled = std::min(50, loads);
     std::int64_t afterSettled = 0;

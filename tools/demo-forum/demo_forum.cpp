@@ -1,5 +1,7 @@
 #include "tools/demo-forum/demo_forum.h"
 
+#include <QUrl>
+#include <QUrlQuery>
 #include <httplib.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -500,6 +502,17 @@ std::string DemoForum::faultBody(Fault fault) { return faultPicture(fault); }
 std::vector<LoggedRequest> DemoForum::requests() const {
     std::lock_guard lock(impl_->logMutex);
     return impl_->logged;
+}
+
+std::vector<std::pair<int, int>> DemoForum::listPagesServed() const {
+    std::vector<std::pair<int, int>> pages;
+    for (const LoggedRequest& request : requests()) {
+        const QUrl url(QString::fromStdString("http://forum" + request.target));
+        const QUrlQuery query(url);
+        if (url.path() != "/plugin.php" || query.queryItemValue("id") != "waterfall:threads") continue;
+        pages.emplace_back(query.queryItemValue("typeid").toInt(), query.queryItemValue("loads").toInt());
+    }
+    return pages;
 }
 
 void DemoForum::clearRequests() {

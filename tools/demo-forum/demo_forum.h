@@ -131,6 +131,8 @@ public:
 
     // Every request received since start or clearRequests(), in arrival order.
     std::vector<LoggedRequest> requests() const;
+    // The list pages among them, as (type id, page), in arrival order.
+    std::vector<std::pair<int, int>> listPagesServed() const;
     void clearRequests();
 
     struct Impl;
