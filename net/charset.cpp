@@ -16,11 +16,7 @@ Bytes utf8ToWide(const Bytes& utf8) {
 }
 
 Bytes utf8ToGbk(const Bytes& utf8) {
-    Bytes wide = utf8ToWide(utf8);
-    std::u16string units(wide.size() / 2, u'\0');
-    for (std::size_t i = 0; i < units.size(); ++i)
-        units[i] = static_cast<char16_t>(wide[2 * i] | (wide[2 * i + 1] << 8));
-    return toBytes(utf16ToCp936(units));
+    return toBytes(utf8ToCp936(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size())));
 }
 
 }  // namespace pindora

@@ -24,10 +24,6 @@ Text withoutBlanks(std::string_view text) {
 
 void dropLast(Text& text, std::size_t n) { text.resize(text.size() > n ? text.size() - n : 0); }
 
-bool endsWith(std::string_view text, std::string_view suffix) {
-    return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
-}
-
 }  // namespace
 
 void captureCookie(std::string_view line, Text& responseCookies) {
@@ -50,7 +46,7 @@ Text mergeCookies(Text& cookies, Text& responseCookies) {
         if (!hasCookieNamed(newList, cookieName(entry))) newList.push_back(entry);
     Text result;
     for (const Text& entry : newList) {
-        if (endsWith(entry, "=deleted")) continue;
+        if (std::string_view(entry).ends_with("=deleted")) continue;
         result += entry;
         result += "; ";
     }

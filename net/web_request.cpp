@@ -57,48 +57,43 @@ void giveBack(const Vars& v, RequestArgs& a) {
     if (a.rawHeaders) a.rawHeaders = v.rawHeaders;
 }
 
-enum class Outcome { Failed, Done };
-
-// One request of the chain (steps 1 to 13). Returns Failed when nothing was written (the
-// empty value); otherwise `body` is the result to convert, or `followed` holds the follow-up's.
+// The body as the variant returns it: the bytes as they came, or the text (converted from UTF-8
+// when the body says so, cut at its first zero byte).
 template <typename Result>
-Result request(std::string_view url, Vars& v, int followUps, bool& wrote);
-
-template <typename Result>
-Result finish(const Bytes& body, const Vars& v);
+Result finish(Bytes body, const Vars& v);
 
 template <>
-Bytes finish<Bytes>(const Bytes& body, const Vars&) { return body; }
+Bytes finish<Bytes>(Bytes body, const Vars&) { return body; }
 
 template <>
-Text finish<Text>(const Bytes& body, const Vars& v) {
+Text finish<Text>(Bytes body, const Vars& v) {
     Text text = bodyIsUtf8(body, v.rawHeaders) ? toText(utf8ToGbk(body)) : toText(body);
     auto zero = text.find('\0');
     if (zero != Text::npos) text.resize(zero);
     return text;
 }
 
+// One request of the chain, and the 301 follow-up it leads to. Gives the empty value with
+// nothing written when the address or the headers cannot be sent safely; `wrote` tells when
+// the arguments hold this request's results.
 template <typename Result>
 Result request(std::string_view url, Vars& v, int followUps, bool& wrote) {
     if (!isSafeAddress(url) || !isSafeHeaderValue(v.cookies)) return {};
-    // 1. Verb; 2. agent.
     const char* verb = v.method == 1 ? "POST" : "GET";
     Text agent = requestAgent(v.headers);
-    // 7 (composed first, so that an unsafe block is refused before anything is written).
+    // The header block is composed first, so that an unsafe one is refused before anything is
+    // written.
     Text block = v.headers;
     composeHeaderBlock(block, url, v.cookies);
     if (!isSafeHeaderBlock(block)) return {};
 
-    // 3. Session.
     inet::Session* session = inet::openSession(agent, v.proxyGiven ? "http=" + v.proxy : Text{});
     if (!session) return {};
-    // 4. Connection.
     inet::Connection* connection = inet::connect(session, urlHost(url), urlPort(url));
     if (!connection) {
         inet::close(session);
         return {};
     }
-    // 5. Flag word; 6. request.
     std::uint32_t flags = requestFlags(url, v.cookiesGiven, v.noRedirect);
     Text path = urlPath(url);
     inet::Request* req = inet::openRequest(connection, verb, path, "HTTP/1.1", flags);
@@ -107,10 +102,10 @@ Result request(std::string_view url, Vars& v, int followUps, bool& wrote) {
         inet::close(session);
         return {};
     }
-    // 7. The block is the caller's `headers` from now on.
+    // The composed block is the caller's `headers` from now on.
     v.headers = block;
     wrote = true;
-    // 8. Send (the result is not checked: a failure shows as no body and no headers).
+    // Send (the result is not checked: a failure shows as no body and no headers).
     if (v.method == 0) {
         inet::send(req, v.headers, nullptr);
     } else {
@@ -118,7 +113,7 @@ Result request(std::string_view url, Vars& v, int followUps, bool& wrote) {
         std::string body = toText(v.postBytes);
         inet::send(req, v.headers, &body);
     }
-    // 9. Read the body in pieces.
+    // The body, read in pieces.
     Bytes body;
     for (;;) {
         std::array<char, kReadPiece> piece{};
@@ -126,23 +121,22 @@ Result request(std::string_view url, Vars& v, int followUps, bool& wrote) {
         if (n == 0) break;
         body.insert(body.end(), piece.begin(), piece.begin() + static_cast<std::ptrdiff_t>(n));
     }
-    // 10. Raw headers into a blank-filled buffer; the text ends at the zero the query writes
+    // The raw headers into a blank-filled buffer; the text ends at the zero the query writes
     // (a failed query leaves the blanks).
     std::string buffer(kHeaderBuffer, ' ');
     inet::rawHeaders(req, buffer.data(), buffer.size());
     auto zero = buffer.find('\0');
     v.rawHeaders = buffer.substr(0, zero);
-    // 11. Close.
     inet::close(req);
     inet::close(connection);
     inet::close(session);
-    // 12. Line hook.
+    // Each header line gives its location and cookie.
     v.responseCookies.clear();
     for (const Text& line : splitText(v.rawHeaders, "\r\n")) {
         captureLocation(line, v.location);
         captureCookie(line, v.responseCookies);
     }
-    // 13. After the lines.
+    // After the lines: the cookie merge, then a 301 Moved is followed with the same arguments.
     tidyCookies(v.responseCookies, v.cookiesGiven ? &v.cookies : nullptr);
     locationFallback(v.location, v.rawHeaders);
     if (isMovedRedirect(v.rawHeaders)) {
@@ -151,8 +145,7 @@ Result request(std::string_view url, Vars& v, int followUps, bool& wrote) {
         if (followUps >= kMaxFollowUps) return {};
         return request<Result>(next, v, followUps + 1, wrote);
     }
-    // 14.
-    return finish<Result>(body, v);
+    return finish<Result>(std::move(body), v);
 }
 
 template <typename Result>
@@ -212,8 +205,9 @@ void composeHeaderBlock(Text& headers, std::string_view url, std::string_view co
 
 bool bodyIsUtf8(const Bytes& body, std::string_view rawHeaders) {
     std::string_view bytes(reinterpret_cast<const char*>(body.data()), body.size());
-    auto at = bytes.substr(0, 499 + 4).find("utf-8");  // a start at byte position 1 to 499
-    if (at != std::string_view::npos && at + 1 < 500) return true;
+    // The mark counts when it starts within the first 499 bytes.
+    constexpr std::string_view kMark = "utf-8";
+    if (bytes.substr(0, 499 - 1 + kMark.size()).find(kMark) != std::string_view::npos) return true;
     return containsText(rawHeaders, "utf-8", true);
 }
 
@@ -241,10 +235,7 @@ bool isSafeHeaderValue(std::string_view value) {
 
 bool isSafeHeaderBlock(std::string_view block) {
     for (const Text& line : splitText(block, "\r\n")) {
-        for (char c : line) {
-            unsigned char b = static_cast<unsigned char>(c);
-            if ((b < 0x20 && b != '\t') || b == 0x7F) return false;
-        }
+        if (!isSafeHeaderValue(line)) return false;
     }
     return true;
 }

@@ -10,14 +10,15 @@
 // `responseCookies` or the sent `headers`, give them (for example `args.rawHeaders.emplace()`).
 // A 301 follow-up works on the very same arguments, given-flags unchanged.
 //
-// Mended faults (see the notes of issue 2):
+// Bounds and refusals:
 // - a chain of 301 Moved follow-ups is bounded by kMaxFollowUps (10); past it the call returns
 //   the empty value of its variant;
 // - an address that cannot be sent safely (a control character, a blank, DEL, an empty or
 //   malformed host, a port outside 1..65535) and a header block with a lone CR, LF or another
-//   control character (from the caller's `headers` or `cookies`, or from a page through a
-//   Location or Set-Cookie value) give the empty value with no argument written: nothing can
-//   inject a header line.
+//   control character give the empty value: nothing can inject a header line. When the caller's
+//   own arguments are refused, nothing is written; when a page's Location or Set-Cookie value
+//   makes a 301 follow-up unsafe, the arguments keep what the earlier request of the chain
+//   wrote.
 //
 // Cancellation: a transfer runs under the calling thread's inet::CancelToken (install one with
 // inet::ScopedCancelToken); cancelling it aborts the transfer at once and the call returns the
@@ -55,13 +56,13 @@ Text webRequestText(std::string_view url);
 Bytes webRequestBytes(std::string_view url);
 
 // Pieces of the routine, exposed for tests.
-// The flag word of step 5.
+// The transport flags for the address.
 std::uint32_t requestFlags(std::string_view url, bool cookiesGiven, bool noRedirect);
-// The agent of step 2.
+// The agent: the caller's User-Agent value, or kDefaultAgent.
 Text requestAgent(std::string_view headers);
-// Step 7 on `headers` in place.
+// Adds the Referer, Accept, Accept-Language, Content-Type and Cookie lines the block lacks.
 void composeHeaderBlock(Text& headers, std::string_view url, std::string_view cookies);
-// The charset test of step 14.
+// True when the body is to be converted from UTF-8: it says "utf-8" early on, or the headers do.
 bool bodyIsUtf8(const Bytes& body, std::string_view rawHeaders);
 // True when the address can be sent: no byte <= 0x20 or 0x7F, a host of letters, digits, ".",
 // "-", "_" (or a bracketed IPv6 address) and a port in 1..65535.

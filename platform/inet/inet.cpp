@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cstring>
 #include <iterator>
 
@@ -206,7 +205,6 @@ ScopedCancelToken::ScopedCancelToken(CancelTokenPtr token) : previous_(std::move
     threadToken = std::move(token);
 }
 ScopedCancelToken::~ScopedCancelToken() { threadToken = std::move(previous_); }
-CancelTokenPtr currentCancelToken() { return threadToken; }
 
 void setLimits(const Limits& limits) {
     std::lock_guard lock(limitsMutex);

@@ -132,6 +132,5 @@ public:
 private:
     CancelTokenPtr previous_;
 };
-CancelTokenPtr currentCancelToken();
 
 }  // namespace pindora::inet

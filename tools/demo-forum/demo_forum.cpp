@@ -26,7 +26,6 @@ struct ConnectionControl {
     std::optional<std::string> raw;  // written byte for byte instead of httplib's response
     bool rawSent = false;
     bool reset = false;              // close with RST, write nothing
-    bool close = false;
 };
 thread_local ConnectionControl* currentConnection = nullptr;
 
@@ -154,6 +153,7 @@ struct DemoForum::Impl {
             Stream stream(*this, socket, control);
             int noDelay = 1;
             setsockopt(socket, IPPROTO_TCP, TCP_NODELAY, &noDelay, sizeof noDelay);
+            // A kept-alive connection serves up to 100 requests and waits up to 5 s for the next.
             for (int count = 0; count < 100; ++count) {
                 // Wait for the next request, watching for stop().
                 bool readable = false;
@@ -170,7 +170,7 @@ struct DemoForum::Impl {
                 bool closed = false;
                 bool ok = process_request(stream, count == 99, closed, [](httplib::Request&) {});
                 currentConnection = nullptr;
-                if (!ok || closed || control.close || control.raw || control.reset) break;
+                if (!ok || closed || control.raw || control.reset) break;
             }
             if (control.reset) {
                 linger hard{1, 0};
@@ -356,8 +356,6 @@ struct DemoForum::Impl {
 
     void install() {
         server.new_task_queue = [] { return new httplib::ThreadPool(64); };
-        server.set_keep_alive_max_count(100);
-        server.set_keep_alive_timeout(5);
         server.set_pre_routing_handler([this](const httplib::Request& req, httplib::Response&) {
             auto delay = std::chrono::milliseconds(latencyMs.load());
             if (req.has_param("latency")) delay += std::chrono::milliseconds(std::atoi(req.get_param_value("latency").c_str()));
