@@ -2,13 +2,10 @@
 
 #include <QFileDialog>
 #include <QStringList>
-#include <cerrno>
-#include <cstdio>
 #include <cstdlib>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "base/text.h"
+#include "platform/files/replace_file.h"
 #include "platform/form/control_registry.h"
 #include "platform/form/form_qt.h"
 
@@ -54,25 +51,7 @@ std::optional<std::string> showSaveDialog(ControlRef fileDialog, const SaveDialo
 }
 
 bool writeFileBytes(const std::string& path, const Bytes& bytes) {
-    // Written beside the file first and renamed over it only when every byte is on disk.
-    std::string temporary = path + ".XXXXXX";
-    const int descriptor = mkstemp(temporary.data());
-    if (descriptor < 0) return false;
-    bool written = true;
-    std::size_t done = 0;
-    while (written && done < bytes.size()) {
-        const ssize_t count = ::write(descriptor, bytes.data() + done, bytes.size() - done);
-        if (count < 0 && errno == EINTR) continue;
-        written = count > 0;
-        if (written) done += static_cast<std::size_t>(count);
-    }
-    written = written && fchmod(descriptor, 0644) == 0 && fsync(descriptor) == 0;
-    written = ::close(descriptor) == 0 && written;
-    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    return replaceFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 }  // namespace pindora

@@ -3,10 +3,8 @@
 #include "platform/profile/profile.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -14,6 +12,7 @@
 #include <vector>
 
 #include "base/text.h"
+#include "platform/files/replace_file.h"
 
 namespace pindora {
 
@@ -76,28 +75,6 @@ std::string_view unquote(std::string_view value) {
     return value.substr(1, value.size() - 2);
   }
   return value;
-}
-
-bool replaceFile(const std::string& path, const std::string& content) {
-  std::filesystem::path target(path);
-  std::string temporary = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
-  if (target.parent_path().empty()) temporary = "." + target.filename().string() + ".XXXXXX";
-  int fd = mkstemp(temporary.data());
-  if (fd < 0) return false;
-  struct stat existing;
-  fchmod(fd, stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : 0644);
-  size_t written = 0;
-  while (written < content.size()) {
-    ssize_t n = ::write(fd, content.data() + written, content.size() - written);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    written += static_cast<size_t>(n);
-  }
-  bool ok = written == content.size() && fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  if (ok && std::rename(temporary.c_str(), path.c_str()) == 0) return true;
-  std::remove(temporary.c_str());
-  return false;
 }
 
 // Sets the key in the first section of that name, keeping every other line.
