@@ -49,7 +49,7 @@ run_tsan() {
     timed "tsan build" build tsan || return
     # ThreadSanitizer slows threads down several times: one test at a time, with room.
     timed "tsan tests" env QT_QPA_PLATFORM=offscreen \
-        ctest --test-dir build-tsan --output-on-failure -j"$jobs" --timeout 900 -L threads
+        ctest --test-dir build-tsan --output-on-failure -j1 --timeout 900 -L threads
     timed "tsan exit" env QT_QPA_PLATFORM=offscreen \
         ctest --test-dir build-tsan --output-on-failure -j1 --timeout 900 -LE threads -R 'Exit'
 }

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QTimer>
 #include <fstream>
+#include <memory>
 
 #include "app/app_state.h"
 #include "app/handlers.h"
@@ -31,9 +32,11 @@ struct ShownMessage {
     int defaultButton = 0;
 };
 
-void closeNextMessageBox(ShownMessage* seen) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, seen] {
+// Closes the next message box and notes what it showed. The watch ends when the returned handle
+// goes, so it never writes into a `seen` that is gone.
+[[nodiscard]] std::unique_ptr<QTimer> closeNextMessageBox(ShownMessage* seen) {
+    auto poll = std::make_unique<QTimer>();
+    QObject::connect(poll.get(), &QTimer::timeout, [timer = poll.get(), seen] {
         const MessageBoxState& box = messageBoxState();
         if (box.messageBoxWindow == 0) return;
         seen->shown = true;
@@ -43,11 +46,11 @@ void closeNextMessageBox(ShownMessage* seen) {
             seen->buttons.push_back(box.messageBoxButtons[i].label);
             if (box.messageBoxButtons[i].isDefault) seen->defaultButton = static_cast<int>(i) + 1;
         }
+        timer->stop();
         sendMessage(box.messageBoxWindow, Message::Close);
-        poll->deleteLater();
     });
     poll->start(20);
-    QTimer::singleShot(5000, poll, [poll] { poll->deleteLater(); });
+    return poll;
 }
 
 QMenu* contextMenu() { return static_cast<QMenu*>(controlWidget(findControl(utf8ToCp936("菜单")))); }
@@ -81,7 +84,7 @@ TEST_F(HandlersTest, CategoryClicksAndPagingLoadTheRightPages) {
 TEST_F(HandlersTest, PreviousOnTheFirstPageShowsTheMessageAndLoadsNothing) {
     ASSERT_TRUE(waitForPage(132, 1));
     ShownMessage seen;
-    closeNextMessageBox(&seen);
+    const auto closer = closeNextMessageBox(&seen);
     click("按钮5");  // returns when the box is closed
     EXPECT_TRUE(seen.shown);
     EXPECT_EQ(seen.title, utf8ToCp936("信息："));
@@ -101,7 +104,7 @@ TEST_F(HandlersTest, ExtraButtonsShowTheirTips) {
     };
     for (const Case& c : {Case{0, "请将鼠标移动到头像，点击右键。"}, Case{1, "     如若遇到需要帮助，请点击"}}) {
         ShownMessage seen;
-        closeNextMessageBox(&seen);
+        const auto closer = closeNextMessageBox(&seen);
         onExtraButton(c.index);
         ASSERT_TRUE(seen.shown) << c.index;
         EXPECT_EQ(seen.title, utf8ToCp936("提示："));

@@ -106,7 +106,8 @@ TEST(RequestPieces, Agent) {
     EXPECT_EQ(requestAgent("Accept: x"), kDefaultAgent);
     EXPECT_EQ(requestAgent("user-agent:  Mine/1.0 "), "Mine/1.0");
     EXPECT_EQ(requestAgent("Accept: x\r\nUSER-AGENT: Other\r\nX: y"), "Other");
-    EXPECT_EQ(requestAgent("X: y\r\nUser-Agent: Last"), "y\r\nUser-Agent: Last");  // the Part's rule
+    // A User-Agent on the last line has no CR LF to end it: the first line's value is taken, whole.
+    EXPECT_EQ(requestAgent("X: y\r\nUser-Agent: Last"), "y\r\nUser-Agent: Last");
 }
 
 TEST(RequestPieces, HeaderBlock) {
