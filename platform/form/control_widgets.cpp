@@ -11,7 +11,6 @@
 #include <QStackedWidget>
 
 #include "platform/form/control_registry.h"
-#include "platform/form/form_events.h"
 #include "platform/form/form_qt.h"
 
 namespace pindora {

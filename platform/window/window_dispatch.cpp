@@ -300,11 +300,13 @@ MessageResult sendMessage(WindowHandle window, Message message, WParam wParam, L
 }
 
 bool postMessage(WindowHandle window, Message message, WParam wParam, LParam lParam) {
-  // From another thread the window is looked up only when the message is sent.
-  bool windowThread = QThread::currentThread() == QCoreApplication::instance()->thread();
-  if (windowThread && !isWindow(window)) return false;
+  // Without an application there is no window to post to. From another thread the window is
+  // looked up only when the message is sent.
+  QCoreApplication* application = QCoreApplication::instance();
+  if (application == nullptr) return false;
+  if (QThread::currentThread() == application->thread() && !isWindow(window)) return false;
   QMetaObject::invokeMethod(
-      QCoreApplication::instance(), [=] { sendMessage(window, message, wParam, lParam); }, Qt::QueuedConnection);
+      application, [=] { sendMessage(window, message, wParam, lParam); }, Qt::QueuedConnection);
   return true;
 }
 
