@@ -28,10 +28,6 @@ constexpr int tileWidth = 50;
 constexpr std::uint32_t white = 0xFFFFFF;
 constexpr std::uint32_t black = 0x000000;
 
-void drawPicture(GxGraphics& graphics, const Bytes& bytes, const ChromeRect& rect) {
-  drawPicture(graphics, chromePictures().picture(bytes), rect);
-}
-
 // Paints the background and returns its tone: the colour (COLORREF) or the sampled pixel (ARGB).
 std::uint32_t paintBackground(GxGraphics& graphics, int width, int height) {
   const SkinState& state = skinState();

@@ -13,6 +13,7 @@
 #include "platform/window/window_control.h"
 #include "skin/message_box.h"
 #include "skin/message_box_model.h"
+#include "skin/picture_cache.h"
 #include "skin/skin_pictures.h"
 #include "skin/skin_state.h"
 #include "skin/window_painter.h"
@@ -26,10 +27,6 @@ constexpr int fillModeWinding = 1;
 constexpr int unitPixel = 2;
 constexpr int fontRegular = 0;
 constexpr int fontBold = 1;
-
-void drawPicture(GxGraphics& graphics, const Bytes& bytes, const ChromeRect& rect) {
-  drawPicture(graphics, decodePicture(bytes), rect);
-}
 
 GxBrush solidBrush(GxArgb color) {
   GxBrush brush;
@@ -68,10 +65,10 @@ std::uint32_t paintBackground(GxGraphics& graphics, const SkinState& skin, float
     graphics.FillRectangle(solidBrush(GxColor::ToArgb(skin.skinColor, 255)), -1, -1, messageBoxWidth, height);
     return skin.skinColor;
   }
-  GxImage picture = decodePicture(skin.skinPicture);
-  GxArgb sample = 0;
-  if (!picture.GetHandle()) return sample;
-  picture.BitmapGetPixel(1, 204, sample);
+  const PictureCache::Sampled sampled = chromePictures().pictureWithPixel(skin.skinPicture, 1, 204);
+  const GxImage& picture = sampled.image;
+  if (!picture.GetHandle()) return 0;
+  const GxArgb sample = sampled.pixel.value_or(0);
   if (height >= 200) graphics.FillRectangle(solidBrush(sample), -1, -1, messageBoxWidth, height);
   // Columns 540 to 839 of the picture's strip of rows 5 to 204.
   graphics.DrawImageRectRect(picture, -540, 0, 840, 200, 0, 5, 840, 200, unitPixel);

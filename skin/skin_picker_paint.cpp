@@ -21,10 +21,6 @@ namespace {
 constexpr int smoothingHighQuality = 2;
 constexpr GxArgb baselineColor = 0xFFDCDCDB;
 
-void drawPicture(GxGraphics& graphics, const Bytes& bytes, const ChromeRect& rect) {
-  drawPicture(graphics, decodePicture(bytes), rect);
-}
-
 void drawAsset(GxGraphics& graphics, std::string_view name, const ChromeRect& rect) {
   drawPicture(graphics, assetCopy(name), rect);
 }

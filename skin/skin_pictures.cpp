@@ -41,6 +41,10 @@ void drawPicture(GxGraphics& graphics, const GxImage& image, const ChromeRect& r
                          static_cast<float>(rect.width), static_cast<float>(rect.height));
 }
 
+void drawPicture(GxGraphics& graphics, const Bytes& bytes, const ChromeRect& rect) {
+  drawPicture(graphics, chromePictures().picture(bytes), rect);
+}
+
 PictureCache& chromePictures() {
   const SkinLook look = currentLook();
   if (look != cachedLook) {

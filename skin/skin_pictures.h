@@ -1,6 +1,7 @@
 #pragma once
-// Decoding the skin's pictures: every picture drawn by the skin is decoded here. The chrome
-// paint draws from one cache of decoded pictures, which lives until the skin changes.
+// Decoding the skin's pictures: every picture drawn by the skin is decoded here. The paints of
+// the chrome, the message box and the skin picker draw from one cache of decoded pictures, which
+// lives until the skin changes.
 
 #include "base/types.h"
 #include "gfx/gx_graphics.h"
@@ -16,12 +17,15 @@ GxImage decodePicture(const Bytes& bytes);
 
 // Draws a decoded picture scaled into the rectangle; nothing for an empty image.
 void drawPicture(GxGraphics& graphics, const GxImage& image, const ChromeRect& rect);
+// Draws the picture of these file bytes scaled into the rectangle, decoded through the cache;
+// nothing when the bytes are no picture.
+void drawPicture(GxGraphics& graphics, const Bytes& bytes, const ChromeRect& rect);
 
-// The decoded pictures of the chrome paint. It starts again empty whenever the skin's style,
+// The decoded pictures of the skin's paints. It starts again empty whenever the skin's style,
 // colour or picture differs from the last call.
 PictureCache& chromePictures();
 
-// Empties the chrome paint's cache: when the skin picture is replaced, and before the drawing
+// Empties the paints' cache: when the skin picture is replaced, and before the drawing
 // session ends (every decoded picture is a drawing object).
 void dropDecodedPictures();
 
