@@ -20,6 +20,7 @@ namespace pindora {
 class AppTest : public testing::Test {
 protected:
     static void SetUpTestSuite();
+    static void TearDownTestSuite() { std::filesystem::remove_all(scratch); }
     void SetUp() override;
     void TearDown() override;
 

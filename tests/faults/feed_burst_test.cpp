@@ -13,6 +13,7 @@
 #include "feed/feed_state.h"
 #include "tests/feed/feed_fixture.h"
 #include "tools/demo-forum/demo_forum.h"
+#include "tests/support/waiting.h"
 
 namespace pindora {
 namespace {
@@ -39,7 +40,7 @@ TEST_F(FeedBurst, TwoHundredClicksKeepAtMostTwoLoadsAndEndWithTheLastClick) {
         if (click % 10 == 0) QCoreApplication::processEvents();
     }
     // Wait for the last load while the window thread keeps handling events.
-    while (feedState().liveLoads() > 0) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    ASSERT_TRUE(processEventsUntil([] { return feedState().liveLoads() == 0; }));
     waitForThreads();
     watching.store(false);
     watcher.join();

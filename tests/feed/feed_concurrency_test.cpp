@@ -92,7 +92,7 @@ TEST_F(FeedTest, StoppingAbortsRunningLoadsAndWaitsForThem) {
     startLoad();
     startLoad();
     ASSERT_TRUE(sleepUntil([] { return !feedState().feedUrl().empty(); }));
-    std::this_thread::sleep_for(50ms);  // both page requests under way
+    ASSERT_TRUE(sleepUntil([&] { return !forum.requests().empty(); }));  // a page request under way
 
     const auto began = std::chrono::steady_clock::now();
     stopAvatarLoads();

@@ -11,6 +11,7 @@
 #include "net/web_request.h"
 #include "platform/codepage/codepage.h"
 #include "tests/demo-forum/demo_forum_suite.h"
+#include "tests/support/sleep_until.h"
 
 namespace pindora {
 namespace {
@@ -481,8 +482,9 @@ TEST_F(WebRequest, ConnectionsOutliveTheThreadThatOpenedThem) {
 TEST_F(WebRequest, ACancelledTransferLeavesTheKeptConnectionsUsable) {
     EXPECT_EQ(webRequestText(url("/test/echo")), "ok");
     auto token = std::make_shared<inet::CancelToken>();
+    // Cancelled once the slow request has reached the forum on the kept connection.
     std::thread canceller([token] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        sleepUntil([] { return sent().size() == 2; });
         token->cancel();
     });
     {
